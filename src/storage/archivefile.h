@@ -1,0 +1,69 @@
+#pragma once
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+// A flat file of fixed-size records in the program folder: no header, no
+// index, record n (1-based) at byte (n - 1) * recordSize. Every command opens
+// it, works and closes it again; nothing stays open between commands.
+//
+// Writing operations (write, append) take an exclusive lock beside the file
+// for their short span, so copies of the program sharing a folder cannot
+// overwrite each other's new record, and reach the disk before returning.
+// Readers take no lock.
+//
+// Every operation returns false (or 0) on failure; errorString() says why.
+// The caller reports the failure; nothing is retried.
+class ArchiveFile
+{
+public:
+    ArchiveFile(const QString &fileName, int recordSize);
+    ~ArchiveFile();
+    ArchiveFile(const ArchiveFile &) = delete;
+    ArchiveFile &operator=(const ArchiveFile &) = delete;
+
+    // Opens the archive for reading and writing, creating it empty when it
+    // does not exist. An existing file is never truncated.
+    bool open();
+    void close();
+
+    int recordSize() const { return m_recordSize; }
+    QString filePath() const;
+
+    // Number of whole records; a partial record at the end is not counted.
+    // -1 on failure.
+    qint64 count();
+
+    // Reads record n (1 <= n <= count) into *record.
+    bool read(qint64 n, QByteArray *record);
+
+    // Overwrites record n, or appends when n == count + 1.
+    bool write(qint64 n, const QByteArray &record);
+
+    // Writes the record at byte count * recordSize (over any partial record)
+    // and returns its position, or 0 on failure.
+    qint64 append(const QByteArray &record);
+
+    // Sequential reading from position 1: the record after the current one.
+    // The view stays valid until the next call on this object. Reads ahead in
+    // large blocks, since every search scans a whole archive.
+    bool next(QByteArrayView *record);
+    bool atEnd();
+
+    // Position of the record last read or written; 0 right after open.
+    qint64 position() const { return m_position; }
+
+    QString errorString() const { return m_error; }
+
+private:
+    // implementation-defined members
+    bool fail(const QString &why);
+
+    QFile m_file;
+    int m_recordSize;
+    qint64 m_position = 0;
+    QString m_error;
+    QByteArray m_block;        // read-ahead buffer of next()
+    qint64 m_blockFirst = 0;   // position of the first record held in m_block
+    qint64 m_blockCount = 0;   // whole records held in m_block
+};

@@ -1,0 +1,121 @@
+#include "ui/dialogs.h"
+
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrintPreviewDialog>
+#include <QPushButton>
+
+namespace {
+
+class QtDialogs final : public Dialogs
+{
+public:
+    Answer message(QWidget *parent, Kind kind, const QString &text, Buttons buttons) override
+    {
+        QMessageBox box(parent);
+        box.setObjectName(QStringLiteral("messageBox"));
+        box.setText(text);
+        switch (kind) {
+        case Kind::Warning: box.setIcon(QMessageBox::Warning); box.setWindowTitle(QStringLiteral(" Attenzione")); break;
+        case Kind::Information: box.setIcon(QMessageBox::Information); box.setWindowTitle(QStringLiteral(" Informazione")); break;
+        case Kind::Error: box.setIcon(QMessageBox::Critical); box.setWindowTitle(QStringLiteral(" Errore")); break;
+        case Kind::Question: box.setIcon(QMessageBox::Question); box.setWindowTitle(QStringLiteral(" Conferma")); break;
+        }
+        QAbstractButton *ok = nullptr, *cancel = nullptr, *yes = nullptr;
+        switch (buttons) {
+        case Buttons::Ok:
+            ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+            box.setEscapeButton(ok);
+            break;
+        case Buttons::OkCancel:
+            ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+            cancel = box.addButton(QStringLiteral("Annulla"), QMessageBox::RejectRole);
+            box.setDefaultButton(static_cast<QPushButton *>(ok));
+            break;
+        case Buttons::YesNo:
+            yes = box.addButton(QStringLiteral("Sì"), QMessageBox::YesRole);
+            box.setEscapeButton(box.addButton(QStringLiteral("No"), QMessageBox::NoRole));
+            box.setDefaultButton(static_cast<QPushButton *>(yes));
+            break;
+        }
+        box.exec();
+        QAbstractButton *clicked = box.clickedButton();
+        if (buttons == Buttons::YesNo)
+            return clicked == yes ? Answer::Yes : Answer::No;
+        return (clicked == cancel && cancel) ? Answer::Cancel : Answer::Ok;
+    }
+
+    QString openFileName(QWidget *parent, const QString &caption, const QString &folder,
+                         const QString &filter) override
+    {
+        return QFileDialog::getOpenFileName(parent, caption, folder, filter);
+    }
+
+    bool printDialog(QWidget *parent, QPrinter *printer) override
+    {
+        QPrintDialog dialog(printer, parent);
+        return dialog.exec() == QDialog::Accepted;
+    }
+
+    void printPreview(QWidget *parent, QPrinter *printer,
+                      const std::function<void(QPrinter *)> &paint) override
+    {
+        QPrintPreviewDialog preview(printer, parent);
+        QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                         [&paint](QPrinter *p) { paint(p); });
+        preview.setWindowState(Qt::WindowMaximized);
+        preview.exec();
+    }
+
+    int showModal(QDialog *dialog) override { return dialog->exec(); }
+
+    bool openUrl(const QUrl &url) override { return QDesktopServices::openUrl(url); }
+};
+
+QtDialogs &qtOwn()
+{
+    static QtDialogs own;
+    return own;
+}
+
+Dialogs *&current()
+{
+    static Dialogs *installed = &qtOwn();
+    return installed;
+}
+
+} // namespace
+
+Dialogs &Dialogs::instance()
+{
+    return *current();
+}
+
+void Dialogs::install(Dialogs *dialogs)
+{
+    current() = dialogs ? dialogs : &qtOwn();
+}
+
+void warn(QWidget *parent, const QString &text)
+{
+    dialogs().message(parent, Dialogs::Kind::Warning, text, Dialogs::Buttons::OkCancel);
+}
+
+void inform(QWidget *parent, const QString &text)
+{
+    dialogs().message(parent, Dialogs::Kind::Information, text, Dialogs::Buttons::OkCancel);
+}
+
+void failure(QWidget *parent, const QString &text)
+{
+    dialogs().message(parent, Dialogs::Kind::Error, text, Dialogs::Buttons::OkCancel);
+}
+
+void notice(QWidget *parent, Dialogs::Kind kind, const QString &text)
+{
+    dialogs().message(parent, kind, text, Dialogs::Buttons::Ok);
+}

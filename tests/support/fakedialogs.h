@@ -1,0 +1,46 @@
+#pragma once
+#include "ui/dialogs.h"
+
+#include <QDialog>
+#include <QList>
+#include <QString>
+#include <functional>
+
+// Stands in for every modal box and outside service during a test: records
+// each call and answers as the test says. Installed for its lifetime.
+class FakeDialogs : public Dialogs
+{
+public:
+    struct Call
+    {
+        QString what;          // "message", "openFileName", "printDialog", "printPreview", "showModal", "openUrl"
+        Kind kind = Kind::Information;
+        Buttons buttons = Buttons::Ok;
+        QString text;          // message text, dialog object name or URL
+        QString parent;        // object name of the parent window
+    };
+
+    FakeDialogs();
+    ~FakeDialogs() override;
+
+    Answer message(QWidget *parent, Kind kind, const QString &text, Buttons buttons) override;
+    QString openFileName(QWidget *parent, const QString &caption, const QString &folder,
+                         const QString &filter) override;
+    bool printDialog(QWidget *parent, QPrinter *printer) override;
+    void printPreview(QWidget *parent, QPrinter *printer,
+                      const std::function<void(QPrinter *)> &paint) override;
+    int showModal(QDialog *dialog) override;
+    bool openUrl(const QUrl &url) override;
+
+    QList<Call> calls;
+    QList<Answer> answers;           // taken in order; Ok (or Yes) when empty
+    QString fileToOpen;              // answer of openFileName
+    bool confirmPrint = true;
+    // Runs instead of exec() for satellite windows; returns the result code.
+    std::function<int(QDialog *)> onModal = [](QDialog *) { return int(QDialog::Rejected); };
+
+    // The calls of one kind, and the last message.
+    QList<Call> messages() const;
+    Call lastMessage() const;
+    void clear() { calls.clear(); }
+};
