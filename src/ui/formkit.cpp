@@ -1,0 +1,107 @@
+#include "ui/formkit.h"
+
+#include "ui/picturebutton.h"
+#include "ui/statushints.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+
+namespace {
+class Surface : public QWidget
+{
+public:
+    Surface(const QColor &fill, const QColor &stroke, int radius, QWidget *parent)
+        : QWidget(parent), m_fill(fill), m_stroke(stroke), m_radius(radius)
+    {
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setBrush(m_fill);
+        p.setPen(m_stroke.isValid() ? QPen(m_stroke, 1) : Qt::NoPen);
+        p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), m_radius, m_radius);
+    }
+
+private:
+    QColor m_fill, m_stroke;
+    int m_radius;
+};
+}
+
+QFont FormKit::verdana(int pointSize, bool bold)
+{
+    QFont f(QStringLiteral("Verdana"));
+    f.setPointSize(pointSize);
+    f.setBold(bold);
+    return f;
+}
+
+QLineEdit *FormKit::addBox(QWidget *panel, const BoxSpec &spec, const QFont &boxFont, const QFont &labelFont)
+{
+    auto *box = new QLineEdit(panel);
+    box->setObjectName(QLatin1String(spec.control));
+    box->setGeometry(spec.x, spec.y, spec.width, 22);
+    box->setFont(boxFont);
+    box->setMaxLength(spec.maxLength);
+    if (spec.centred)
+        box->setAlignment(Qt::AlignCenter);
+    if (spec.label) {
+        auto *label = new QLabel(QString::fromUtf8(spec.label), panel);
+        label->setObjectName(QStringLiteral("lbl") + box->objectName().mid(3));
+        label->setFont(labelFont);
+        label->move(spec.x, spec.y - 18);
+        label->adjustSize();
+        label->setBuddy(box);
+    }
+    return box;
+}
+
+PictureButton *FormKit::addCommand(QWidget *panel, StatusHints *hints, const CommandSpec &spec)
+{
+    const QString name = QLatin1String(spec.control);
+    PictureButton *button = spec.caption
+        ? new PictureButton(name, spec.icon, QString::fromUtf8(spec.caption), panel)
+        : new PictureButton(name, spec.icon, panel);
+    if (spec.caption)
+        button->setGeometry(spec.x, 28, 148, 32);
+    else
+        button->setGeometry(spec.x, 26, 37, 39);
+    if (hints)
+        hints->hint(button, QString::fromUtf8(spec.hint));
+    button->setToolTip(QString());
+    return button;
+}
+
+QWidget *FormKit::addSurface(QWidget *panel, const QString &name, const QRect &geometry, const QColor &fill,
+                             const QColor &stroke, int radius)
+{
+    auto *surface = new Surface(fill, stroke, radius, panel);
+    surface->setObjectName(name);
+    surface->setGeometry(geometry);
+    return surface;
+}
+
+QLabel *FormKit::addStatusBar(QWidget *panel, const QRect &geometry)
+{
+    QWidget *bar = addSurface(panel, QStringLiteral("shpStato"), geometry, QColor(0x30, 0x30, 0xDD));
+    auto *text = new QLabel(bar);
+    text->setObjectName(QStringLiteral("panInfo"));
+    QFont f(QStringLiteral("Tahoma"));
+    f.setPointSize(12);
+    text->setFont(f);
+    text->setStyleSheet(QStringLiteral("color: white;"));
+    text->setGeometry(6, 0, geometry.width() - 12, geometry.height());
+    text->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
+    text->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return text;
+}
+
+QString FormKit::focusColouringStyle()
+{
+    return QStringLiteral("QLineEdit { background: #F0F8FF; border: 1px solid #87CEEB; padding: 0px 2px; }"
+                          "QLineEdit:focus { background: #FFFF00; }");
+}

@@ -1,0 +1,30 @@
+#pragma once
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <QSet>
+
+class QLabel;
+class QWidget;
+
+// Explains each command in the status bar while the mouse is over it. Moving
+// over the window's background (the registered plain surfaces themselves, not
+// the boxes on them) empties the text; otherwise a hint stays until replaced.
+class StatusHints : public QObject
+{
+    Q_OBJECT
+public:
+    StatusHints(QLabel *status, QObject *parent);
+
+    void hint(QWidget *control, const QString &text);
+    void blank(QWidget *surface);
+    QString hintOf(QWidget *control) const { return m_hints.value(control); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QPointer<QLabel> m_status;
+    QHash<QObject *, QString> m_hints;
+    QSet<QObject *> m_surfaces;
+};
