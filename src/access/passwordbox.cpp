@@ -1,0 +1,44 @@
+#include "access/passwordbox.h"
+
+#include "storage/cp1252.h"
+#include "ui/formkit.h"
+
+#include <QValidator>
+
+namespace {
+class Cp1252Validator : public QValidator
+{
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &) const override
+    {
+        return Cp1252::canEncode(input) ? Acceptable : Invalid;
+    }
+};
+}
+
+PasswordBox::PasswordBox(const QString &name, const QRect &geometry, const QRect &frameGeometry, QWidget *panel)
+    : QLineEdit(panel)
+{
+    m_frame = FormKit::addSurface(panel, QStringLiteral("eff") + name.mid(3), frameGeometry, QColor(0xFF, 0xFF, 0x00));
+    m_frame->hide();
+    setObjectName(name);
+    setGeometry(geometry);
+    setFont(FormKit::verdana(14, true));
+    setEchoMode(QLineEdit::Password);
+    setMaxLength(255);
+    setValidator(new Cp1252Validator(this));
+    raise();
+}
+
+void PasswordBox::focusInEvent(QFocusEvent *event)
+{
+    m_frame->show();
+    QLineEdit::focusInEvent(event);
+}
+
+void PasswordBox::focusOutEvent(QFocusEvent *event)
+{
+    m_frame->hide();
+    QLineEdit::focusOutEvent(event);
+}
