@@ -15,6 +15,17 @@ void centreOnScreen(QWidget *w)
         w->move(screen->availableGeometry().center() - w->rect().center());
 }
 
+// Maximised; the geometry is set too, for desktops whose window manager
+// ignores the request (or where there is none).
+void showMaximisedOnScreen(QWidget *w)
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        if (!w->isVisible())
+            w->setGeometry(screen->availableGeometry());
+    w->showMaximized();
+    w->activateWindow();
+}
+
 std::unique_ptr<ArchiveWindow> makeRegistryWindow()
 {
     return std::make_unique<ArchiveWindow>(QStringLiteral("frmAnagrafica"),
@@ -90,16 +101,13 @@ void Shell::start()
 
 void Shell::openArchive(MainMenu::Archive which)
 {
-    ArchiveWindow *w = archive(which);
-    w->showMaximized();
-    w->activateWindow();
+    showMaximisedOnScreen(archive(which));
     m_menu->hide();
 }
 
 void Shell::showMenu()
 {
-    m_menu->showMaximized();
-    m_menu->activateWindow();
+    showMaximisedOnScreen(m_menu.get());
 }
 
 void Shell::end()
