@@ -19,7 +19,6 @@ function(attestari_test name)
   cmake_parse_arguments(T "" "" "LIBS;SOURCES" ${ARGN})
   add_executable(${name} ${name}.cpp ${T_SOURCES})
   target_link_libraries(${name} PRIVATE attestari_testsupport ${T_LIBS} Qt6::Test)
-  target_precompile_headers(${name} REUSE_FROM attestari_testsupport)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_QPA_FONTDIR=/usr/share/fonts"
