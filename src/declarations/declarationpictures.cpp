@@ -66,31 +66,37 @@ void DeclarationPictures::paintSignature(QPainter &p, const QRectF &r)
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
 
-    // The pen, lying at a slant with its nib towards the line.
+    // The pen, at a slant as in the hand, its nib down towards the line.
     const qreal h = r.height();
+    const qreal len = h * 1.35, w = h * 0.085;   // w: half the barrel's width
     p.save();
     p.translate(r.left() + h * 0.55, r.top() + h * 0.5);
-    p.rotate(-35);
-    const qreal len = h * 0.95, w = h * 0.16;
-    QLinearGradient body(0, -w, 0, w);
-    body.setColorAt(0, QColor(0x3A, 0x3A, 0x4A));
-    body.setColorAt(0.5, QColor(0x10, 0x10, 0x18));
-    body.setColorAt(1, QColor(0x3A, 0x3A, 0x4A));
-    p.setPen(QPen(QColor(0x05, 0x05, 0x08), 1));
-    p.setBrush(body);
-    p.drawRoundedRect(QRectF(-len / 2 + len * 0.18, -w, len * 0.82, 2 * w), w, w);   // barrel
-    p.setBrush(QColor(0xC9, 0xA2, 0x27));
-    p.drawRect(QRectF(-len / 2 + len * 0.18, -w, len * 0.07, 2 * w));               // gold ring
-    p.drawRect(QRectF(len * 0.1, -w * 1.1, len * 0.25, w * 0.35));                  // clip
+    p.rotate(-40);
+    const qreal tip = -len / 2, nibEnd = tip + len * 0.24, gripEnd = nibEnd + len * 0.1;
     QPainterPath nib;
-    nib.moveTo(-len / 2 + len * 0.18, -w * 0.8);
-    nib.lineTo(-len / 2, 0);
-    nib.lineTo(-len / 2 + len * 0.18, w * 0.8);
-    nib.closeSubpath();
-    p.setBrush(QColor(0xE0, 0xC0, 0x50));
+    nib.moveTo(tip, 0);
+    nib.cubicTo(tip + len * 0.08, -w * 0.3, nibEnd - len * 0.06, -w * 0.9, nibEnd, -w * 0.85);
+    nib.lineTo(nibEnd, w * 0.85);
+    nib.cubicTo(nibEnd - len * 0.06, w * 0.9, tip + len * 0.08, w * 0.3, tip, 0);
+    p.setPen(QPen(QColor(0x7A, 0x5A, 0x10), 0.8));
+    p.setBrush(QColor(0xE3, 0xC0, 0x4E));
     p.drawPath(nib);
-    p.setPen(QPen(QColor(0x40, 0x30, 0x00), 0.8));
-    p.drawLine(QPointF(-len / 2, 0), QPointF(-len / 2 + len * 0.12, 0));
+    p.drawLine(QPointF(tip + 1, 0), QPointF(nibEnd - len * 0.09, 0));   // the slit
+    p.setBrush(QColor(0x7A, 0x5A, 0x10));
+    p.drawEllipse(QPointF(nibEnd - len * 0.08, 0), 1.2, 1.2);          // the breather hole
+
+    QLinearGradient body(0, -w, 0, w);
+    body.setColorAt(0, QColor(0x4A, 0x4A, 0x5C));
+    body.setColorAt(0.45, QColor(0x12, 0x12, 0x1A));
+    body.setColorAt(1, QColor(0x30, 0x30, 0x3C));
+    p.setPen(QPen(QColor(0x05, 0x05, 0x08), 0.8));
+    p.setBrush(body);
+    p.drawRect(QRectF(nibEnd, -w * 0.85, gripEnd - nibEnd, w * 1.7));                 // grip
+    p.drawRoundedRect(QRectF(gripEnd, -w, len / 2 - gripEnd, 2 * w), w * 0.9, w * 0.9);  // barrel
+    p.setBrush(QColor(0xC9, 0xA2, 0x27));
+    p.setPen(QPen(QColor(0x7A, 0x5A, 0x10), 0.6));
+    p.drawRect(QRectF(gripEnd + len * 0.3, -w, len * 0.035, 2 * w));                 // gold ring
+    p.drawRoundedRect(QRectF(gripEnd + len * 0.36, -w * 1.45, len * 0.28, w * 0.5), 1, 1);   // clip
     p.restore();
 
     const qreal textLeft = r.left() + h * 1.15;
