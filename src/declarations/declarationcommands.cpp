@@ -74,80 +74,85 @@ void DeclarationWindow::accessFailed(bool plainBox)
         failure(this, ArchiveMessages::accessError());
 }
 
-bool DeclarationWindow::browseTo(qint64 n)
+std::unique_ptr<ArchiveFile> DeclarationWindow::openArchive(qint64 *count)
 {
-    ArchiveFile archive(QString::fromLatin1(m_kind.archive), SchedaDichiarazione::Size);
+    auto archive = std::make_unique<ArchiveFile>(QString::fromLatin1(m_kind.archive), SchedaDichiarazione::Size);
+    *count = archive->open() ? archive->count() : -1;
+    return archive;
+}
+
+void DeclarationWindow::showFrom(ArchiveFile &archive, qint64 n)
+{
     QByteArray record;
-    if (!archive.open() || !archive.read(n, &record)) {
-        accessFailed();
-        return false;
-    }
+    const bool read = archive.read(n, &record);
     archive.close();
-    showRecord(n, record);
-    return true;
+    if (read)
+        showRecord(n, record);
+    else
+        accessFailed();
 }
 
 void DeclarationWindow::first()
 {
-    ArchiveFile archive(QString::fromLatin1(m_kind.archive), SchedaDichiarazione::Size);
-    const qint64 count = archive.open() ? archive.count() : -1;
-    archive.close();
-    if (count < 0)
+    qint64 count;
+    const auto archive = openArchive(&count);
+    if (count < 0) {
         accessFailed();
-    else if (count == 0)
+    } else if (count == 0) {
+        archive->close();
         inform(this, ArchiveMessages::emptyArchive());
-    else
-        browseTo(1);
+    } else {
+        showFrom(*archive, 1);
+    }
 }
 
 void DeclarationWindow::last()
 {
-    ArchiveFile archive(QString::fromLatin1(m_kind.archive), SchedaDichiarazione::Size);
-    const qint64 count = archive.open() ? archive.count() : -1;
-    archive.close();
-    if (count < 0)
+    qint64 count;
+    const auto archive = openArchive(&count);
+    if (count < 0) {
         accessFailed();
-    else if (count == 0)
+    } else if (count == 0) {
+        archive->close();
         inform(this, ArchiveMessages::emptyArchive());
-    else
-        browseTo(count);
+    } else {
+        showFrom(*archive, count);
+    }
 }
 
 void DeclarationWindow::next()
 {
-    ArchiveFile archive(QString::fromLatin1(m_kind.archive), SchedaDichiarazione::Size);
-    const qint64 count = archive.open() ? archive.count() : -1;
-    archive.close();
+    qint64 count;
+    const auto archive = openArchive(&count);
     const qint64 p = position();
     if (count < 0) {
         accessFailed();
     } else if (count == 0) {
+        archive->close();
         m_position->clear();
         inform(this, ArchiveMessages::emptyArchive());
     } else if (p < count) {
-        browseTo(p + 1);
+        showFrom(*archive, p + 1);
     }
     // On the last record Next does nothing.
 }
 
 void DeclarationWindow::previous()
 {
+    qint64 count;
+    const auto archive = openArchive(&count);
     const qint64 p = position();
-    ArchiveFile archive(QString::fromLatin1(m_kind.archive), SchedaDichiarazione::Size);
-    if (!archive.open()) {
+    if (count < 0) {
         accessFailed();
-        return;
-    }
-    if (p == 1)   // on the first record Previous does nothing
-        return;
-    const qint64 count = archive.count();
-    archive.close();
-    if (count < 0)
-        accessFailed();
-    else if (count == 0)
+    } else if (p == 1) {
+        // On the first record Previous does nothing.
+    } else if (count == 0) {
+        archive->close();
         inform(this, ArchiveMessages::emptyArchive());
-    else
-        browseTo(p >= 2 ? p - 1 : 1);
+    } else {
+        // From a declaration not yet stored: the first record.
+        showFrom(*archive, p >= 2 ? p - 1 : 1);
+    }
 }
 
 bool DeclarationWindow::checkForSave()

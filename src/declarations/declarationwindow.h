@@ -5,6 +5,9 @@
 
 #include <QStringList>
 
+#include <memory>
+
+class ArchiveFile;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -69,8 +72,11 @@ private:
     void exportArchive() {}
     void help() {}
 
-    // Reads record n and shows it, or says why not; false when nothing was shown.
-    bool browseTo(qint64 n);
+    // Opens the archive of the kind (one command, one open) and counts its
+    // records: -1 when it cannot be opened.
+    std::unique_ptr<ArchiveFile> openArchive(qint64 *count);
+    // Reads record n, closes the archive and shows the record, or says why not.
+    void showFrom(ArchiveFile &archive, qint64 n);
     bool checkForSave();
     bool checkForPrint();
     QByteArray recordFromScreen() const;
