@@ -5,6 +5,7 @@
 #include "storage/archivefile.h"
 #include "ui/archivemessages.h"
 #include "ui/dialogs.h"
+#include "validators/checkwindows.h"
 
 #include <QCheckBox>
 #include <QDate>
@@ -263,5 +264,7 @@ void DeclarationWindow::today()
 
 void DeclarationWindow::checkFiscalCode()
 {
-    // The check windows are not part of the program yet.
+    // Digits only make a company's fiscal code, its VAT number: the opener
+    // picks the VAT check for those and the fiscal-code check otherwise.
+    openFiscalCodeCheck(this, Text::trimmed(box("txtCodFisc")->text()));
 }

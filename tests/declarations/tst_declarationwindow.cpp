@@ -618,6 +618,48 @@ private slots:
         QCOMPARE(s.position(), QStringLiteral("3"));
     }
 
+    // Digits only open the VAT check with the code in its box; anything
+    // else, also nothing, the fiscal-code check.
+    void checkFiscalCode_data()
+    {
+        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("codeBox");
+        for (Kind kind : {Kind::SelfCertification, Kind::Notoriety}) {
+            const char *name = DeclarationKind::of(kind).objectName;
+            QTest::addRow("%s eleven digits", name) << kind << QStringLiteral(" 01234567890 ")
+                                                    << QStringLiteral("frmPartitaIva") << QStringLiteral("txtPartitaIva");
+            QTest::addRow("%s a letter", name) << kind << QStringLiteral("0123456789X")
+                                               << QStringLiteral("frmCodFisc") << QStringLiteral("txtCodFisc");
+            QTest::addRow("%s empty", name) << kind << QStringLiteral("  ") << QStringLiteral("frmCodFisc")
+                                            << QStringLiteral("txtCodFisc");
+        }
+    }
+    void checkFiscalCode()
+    {
+        QFETCH(Kind, kind);
+        QFETCH(QString, code);
+        QFETCH(QString, window);
+        QFETCH(QString, codeBox);
+        Screen s;
+        s.open(kind);
+        s.box("txtCodFisc")->setText(code);
+        QString handed;
+        s.dialogs.onModal = [&](QDialog *dialog) {
+            if (auto *box = dialog->findChild<QLineEdit *>(codeBox))
+                handed = box->text();
+            return int(QDialog::Rejected);
+        };
+        s.click("btnCodFisc");
+        QCOMPARE(s.dialogs.calls.size(), 1);
+        QCOMPARE(s.dialogs.calls[0].what, QStringLiteral("showModal"));
+        QCOMPARE(s.dialogs.calls[0].text, window);
+        QCOMPARE(s.dialogs.calls[0].parent, s.w->objectName());
+        QCOMPARE(handed, code.trimmed());
+        QCOMPARE(s.box("txtCodFisc")->text(), code);   // nothing comes back
+    }
+
     // The import window fills the personal data only; saving then
     // overwrites the declaration on screen.
     void fillPersonalData()
