@@ -1,0 +1,98 @@
+#pragma once
+#include "declarations/declarationkind.h"
+#include "storage/recordlayout.h"
+#include "ui/archivewindow.h"
+
+#include <QStringList>
+
+#include <memory>
+
+class ArchiveFile;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class InputRules;
+class StatusHints;
+
+// The record window of a declaration archive: frmCertificazioni over the
+// self-certifications, frmAtti over the declarations of notoriety. It shows
+// one declaration at a time, laid out like the printed form; its state is
+// the contents of its controls. Every command on the archive opens the file,
+// works and closes it again.
+class DeclarationWindow : public ArchiveWindow
+{
+    Q_OBJECT
+public:
+    explicit DeclarationWindow(DeclarationKind::Id kind, QWidget *parent = nullptr);
+
+    const DeclarationKind &kind() const { return m_kind; }
+    // Text a satellite window finds in its lblMemory: "certificazioni" or "atti".
+    QString kindTag() const { return QString::fromLatin1(m_kind.tag); }
+    // 1-based position of the stored record on screen; 0 for one not yet stored.
+    qint64 position() const;
+
+    // Puts a record just read from the archive on screen, every field trimmed,
+    // and makes `position` the record on screen. The status line is kept.
+    void showRecord(qint64 position, const QByteArray &record);
+
+    // The 17 personal-data boxes, in the order of personalDataControls()
+    // (also the order of the first 17 fields of the record); missing values
+    // empty their box. Text, subject, place, date, delivered box, attachments
+    // and position stay as they are.
+    void fillPersonalData(const QStringList &values);
+    static QStringList personalDataControls();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    // Building (declarationwindow.cpp).
+    void buildSurfaces();
+    void buildCommands();
+    void buildFields();
+    void buildKeyboard();
+
+    // Commands (declarationcommands.cpp).
+    void newDeclaration();
+    void first();
+    void last();
+    void next();
+    void previous();
+    void save();
+    void duplicate();
+    void print(bool preview);
+    void today();
+    void checkFiscalCode();
+    void attach() {}
+    void importPerson() {}
+    void find() {}
+    void undelivered() {}
+    void exportArchive() {}
+    void help() {}
+
+    // Opens the archive of the kind (one command, one open) and counts its
+    // records: -1 when it cannot be opened.
+    std::unique_ptr<ArchiveFile> openArchive(qint64 *count);
+    // Reads record n, closes the archive and shows the record, or says why not.
+    void showFrom(ArchiveFile &archive, qint64 n);
+    bool checkForSave();
+    bool checkForPrint();
+    QByteArray recordFromScreen() const;
+    void accessFailed(bool plainBox = false);
+
+    QLineEdit *box(const char *control) const;
+
+    const DeclarationKind &m_kind;
+    StatusHints *m_hints = nullptr;
+    InputRules *m_rules = nullptr;
+    QLabel *m_status = nullptr;
+    QLabel *m_position = nullptr;
+    QPlainTextEdit *m_text = nullptr;
+    QCheckBox *m_delivered = nullptr;
+    // The single-line boxes, the hidden attachment labels and the text by
+    // record field; the delivered flag has no widget here.
+    QLineEdit *m_boxes[SchedaDichiarazione::FieldCount] = {};
+    QLabel *m_attachments[SchedaDichiarazione::FieldCount] = {};
+};

@@ -1,0 +1,696 @@
+// The declaration window, both kinds, driven through its controls; what it
+// stores is checked byte by byte in the archive files.
+#include "declarations/declarationwindow.h"
+#include "declarations/placeofissue.h"
+#include "fakedialogs.h"
+#include "storage/recordlayout.h"
+#include "testfolder.h"
+#include "ui/archivemessages.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTest>
+
+using Kind = DeclarationKind::Id;
+Q_DECLARE_METATYPE(DeclarationKind::Id)
+
+namespace {
+constexpr int R = SchedaDichiarazione::Size;
+
+QString archiveOf(Kind kind) { return QString::fromLatin1(DeclarationKind::of(kind).archive); }
+Kind otherKind(Kind kind) { return kind == Kind::SelfCertification ? Kind::Notoriety : Kind::SelfCertification; }
+QString today() { return QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")); }
+
+// A stored declaration: name "Persona n" and every field the window checks.
+QByteArray storedRecord(int n, const QString &delivered = QStringLiteral("No"))
+{
+    Record r(SchedaDichiarazione::layout);
+    r.setField(SchedaDichiarazione::Nome, QStringLiteral("Persona %1").arg(n));
+    r.setField(SchedaDichiarazione::Sesso, QStringLiteral("F"));
+    r.setField(SchedaDichiarazione::Tel, QStringLiteral("06 55%1").arg(n));
+    r.setField(SchedaDichiarazione::Cap01, QStringLiteral("0"));
+    r.setField(SchedaDichiarazione::Dichiarazione, QStringLiteral("di essere nata\r\n\r\na Roma"));
+    r.setField(SchedaDichiarazione::Oggetto, QStringLiteral("Oggetto %1").arg(n));
+    r.setField(SchedaDichiarazione::Luogo, QStringLiteral("Milano"));
+    r.setField(SchedaDichiarazione::Data, QStringLiteral("0%1/02/2020").arg(n));
+    r.setField(SchedaDichiarazione::Consegnata, delivered);
+    r.setField(SchedaDichiarazione::File01, QStringLiteral("doc%1.pdf").arg(n));
+    r.setField(SchedaDichiarazione::Desc03, QStringLiteral("descrizione %1").arg(n));
+    return r.bytes();
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+// The bytes of one field of record n (1-based) of an archive, up to its zero.
+QByteArray storedField(const QByteArray &archive, int n, int field)
+{
+    const FieldSpec &f = SchedaDichiarazione::layout.field(field);
+    const QByteArray slot = archive.mid((n - 1) * R + f.offset, f.capacity + 1);
+    return slot.left(slot.indexOf('\0'));
+}
+
+// One window shown as the menu shows it, in a fresh program folder.
+struct Screen
+{
+    TestFolder folder;
+    FakeDialogs dialogs;
+    DeclarationWindow *w = nullptr;
+
+    void open(Kind kind)
+    {
+        w = new DeclarationWindow(kind);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+    }
+    ~Screen() { delete w; }
+
+    QLineEdit *box(const char *name) const { return w->findChild<QLineEdit *>(QLatin1String(name)); }
+    QLabel *label(const char *name) const { return w->findChild<QLabel *>(QLatin1String(name)); }
+    QPlainTextEdit *text() const { return w->findChild<QPlainTextEdit *>(QStringLiteral("txtDichiarazione")); }
+    QCheckBox *delivered() const { return w->findChild<QCheckBox *>(QStringLiteral("chkConsegnata")); }
+    QString position() const { return label("lblPosizione")->text(); }
+    QString focus() const { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
+    QString archive(Kind kind) const { return folder.file(archiveOf(kind)); }
+
+    void click(const char *name)
+    {
+        auto *button = w->findChild<QAbstractButton *>(QLatin1String(name));
+        QVERIFY2(button, name);
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    // Types into whichever control has the focus, key by key, as the user does.
+    void type(const QString &keys)
+    {
+        for (const QChar c : keys)
+            QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+    }
+    void typeInto(const char *name, const QString &keys)
+    {
+        QWidget *target = w->findChild<QWidget *>(QLatin1String(name));
+        target->setFocus();
+        type(keys);
+    }
+    // Name, sex, telephone, subject: a declaration that can be saved and printed.
+    void fillMinimum()
+    {
+        typeInto("txtNome", QStringLiteral("Mario Rossi"));
+        typeInto("txtSesso", QStringLiteral("m"));
+        typeInto("txtTel", QStringLiteral("333 1234567"));
+        typeInto("txtOggetto", QStringLiteral("Residenza"));
+        box("txtLuogo")->setText(QStringLiteral("Roma"));
+    }
+    FakeDialogs::Call lastMessage() const { return dialogs.lastMessage(); }
+    qsizetype messageCount() const { return dialogs.messages().size(); }
+};
+
+void addKindRows()
+{
+    QTest::addColumn<Kind>("kind");
+    QTest::newRow("frmCertificazioni") << Kind::SelfCertification;
+    QTest::newRow("frmAtti") << Kind::Notoriety;
+}
+}
+
+class TestDeclarationWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void identity_data() { addKindRows(); }
+    void identity()
+    {
+        QFETCH(Kind, kind);
+        Screen s;
+        s.open(kind);
+        const DeclarationKind &k = DeclarationKind::of(kind);
+        QCOMPARE(s.w->objectName(), QString::fromLatin1(k.objectName));
+        QCOMPARE(s.w->windowTitle(), QString::fromUtf8(k.caption));
+        QCOMPARE(s.w->kindTag(), QString::fromLatin1(k.tag));
+        QCOMPARE(s.label("panInfo")->text(), ArchiveMessages::readyStatus());
+        // Shown as the menu shows it: a new declaration dated today.
+        QCOMPARE(s.box("txtData")->text(), today());
+        QCOMPARE(s.position(), QString());
+        QCOMPARE(s.focus(), QStringLiteral("txtNome"));
+        // Maximum lengths are the capacities of the record fields.
+        const RecordLayout &layout = SchedaDichiarazione::layout;
+        for (int i = 0; i < layout.fieldCount; ++i)
+            if (QLineEdit *box = s.box(layout.field(i).control))
+                QCOMPARE(box->maxLength(), layout.field(i).capacity);
+        // Hints of the kind in the status line.
+        for (const char *control : {"chkConsegnata", "cmdDaConsegnare"}) {
+            QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+            QApplication::sendEvent(s.w->findChild<QWidget *>(QLatin1String(control)), &enter);
+            QCOMPARE(s.label("panInfo")->text(),
+                     QString::fromUtf8(control[0] == 'c' && control[1] == 'h' ? k.deliveredHint
+                                                                              : k.undeliveredHint));
+        }
+    }
+
+    void browsing_data() { addKindRows(); }
+    void browsing()
+    {
+        QFETCH(Kind, kind);
+        Screen s;
+        writeFile(s.archive(kind), storedRecord(1) + storedRecord(2, QStringLiteral("OK")) + storedRecord(3));
+        s.open(kind);
+
+        s.click("cmdAvanti");   // from a new declaration: record 1
+        QCOMPARE(s.position(), QStringLiteral("1"));
+        QCOMPARE(s.box("txtNome")->text(), QStringLiteral("Persona 1"));
+        s.box("txtNome")->setText(QStringLiteral("modificato"));
+        s.click("cmdIndietro");   // on the first: nothing, not even a reload
+        QCOMPARE(s.position(), QStringLiteral("1"));
+        QCOMPARE(s.box("txtNome")->text(), QStringLiteral("modificato"));
+        s.click("cmdAvanti");
+        QCOMPARE(s.box("txtNome")->text(), QStringLiteral("Persona 2"));
+        QVERIFY(s.delivered()->isChecked());
+        QCOMPARE(s.label("lblFile01")->text(), QStringLiteral("doc2.pdf"));
+        QCOMPARE(s.label("lblDesc03")->text(), QStringLiteral("descrizione 2"));
+        QCOMPARE(s.text()->toPlainText(), QStringLiteral("di essere nata\n\na Roma"));
+        QCOMPARE(s.box("txtLuogo")->text(), QStringLiteral("Milano"));
+        s.click("cmdUltimo");
+        QCOMPARE(s.position(), QStringLiteral("3"));
+        QVERIFY(!s.delivered()->isChecked());
+        s.box("txtNome")->setText(QStringLiteral("modificato"));
+        s.click("cmdAvanti");   // on the last: nothing
+        QCOMPARE(s.position(), QStringLiteral("3"));
+        QCOMPARE(s.box("txtNome")->text(), QStringLiteral("modificato"));
+        s.click("cmdIndietro");
+        QCOMPARE(s.position(), QStringLiteral("2"));
+        s.click("cmdPrimo");
+        QCOMPARE(s.box("txtNome")->text(), QStringLiteral("Persona 1"));
+        s.click("cmdNuovo");
+        s.click("cmdIndietro");   // from a new declaration: record 1 too
+        QCOMPARE(s.position(), QStringLiteral("1"));
+        QCOMPARE(s.messageCount(), 0);
+        QCOMPARE(s.label("panInfo")->text(), ArchiveMessages::readyStatus());
+    }
+
+    void browsingEmptyArchive_data()
+    {
+        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<QByteArray>("command");
+        for (const char *command : {"cmdPrimo", "cmdIndietro", "cmdAvanti", "cmdUltimo"}) {
+            QTest::addRow("frmCertificazioni %s", command) << Kind::SelfCertification << QByteArray(command);
+            QTest::addRow("frmAtti %s", command) << Kind::Notoriety << QByteArray(command);
+        }
+    }
+    void browsingEmptyArchive()
+    {
+        QFETCH(Kind, kind);
+        QFETCH(QByteArray, command);
+        Screen s;
+        s.open(kind);
+        s.click(command.constData());
+        // The first command on a fresh installation creates the empty archive.
+        QVERIFY(QFileInfo(s.archive(kind)).isFile());
+        QCOMPARE(QFileInfo(s.archive(kind)).size(), 0);
+        QCOMPARE(s.messageCount(), 1);
+        QCOMPARE(s.lastMessage().kind, Dialogs::Kind::Information);
+        QCOMPARE(s.lastMessage().buttons, Dialogs::Buttons::OkCancel);
+        QCOMPARE(s.lastMessage().text, ArchiveMessages::emptyArchive());
+        QCOMPARE(s.position(), QString());
+    }
+
+    void saveAppendsThenOverwrites_data() { addKindRows(); }
+    void saveAppendsThenOverwrites()
+    {
+        QFETCH(Kind, kind);
+        Screen s;
+        const QByteArray three = storedRecord(1) + storedRecord(2) + storedRecord(3);
+        writeFile(s.archive(kind), three);
+        s.open(kind);
+        s.fillMinimum();
+        QCOMPARE(s.box("txtSesso")->text(), QStringLiteral("M"));   // typed "m"
+        s.box("txtCittadinanza")->setText(QStringLiteral("italiana "));
+        s.click("cmdSalva");
+        QCOMPARE(s.lastMessage().text, ArchiveMessages::appended());
+        QCOMPARE(s.lastMessage().kind, Dialogs::Kind::Information);
+        QCOMPARE(s.position(), QStringLiteral("4"));
+
+        QByteArray bytes = fileBytes(s.archive(kind));
+        QCOMPARE(bytes.size(), 4 * R);
+        QCOMPARE(bytes.left(3 * R), three);
+        QCOMPARE(storedField(bytes, 4, SchedaDichiarazione::Nome), QByteArray("Mario Rossi"));
+        QCOMPARE(storedField(bytes, 4, SchedaDichiarazione::Sesso), QByteArray("M"));
+        // Stored as shown: trimming happens on reading.
+        QCOMPARE(storedField(bytes, 4, SchedaDichiarazione::Cittadinanza), QByteArray("italiana "));
+        QCOMPARE(storedField(bytes, 4, SchedaDichiarazione::Data), today().toLatin1());
+        QCOMPARE(storedField(bytes, 4, SchedaDichiarazione::Luogo), QByteArray("Roma"));
+        QCOMPARE(bytes.mid(3 * R + 6285, 3), QByteArray("No\0", 3));
+
+        s.box("txtOggetto")->setText(QStringLiteral("Stato di famiglia"));
+        s.delivered()->setChecked(true);
+        s.click("cmdSalva");
+        QCOMPARE(s.lastMessage().text, ArchiveMessages::overwritten());
+        QCOMPARE(s.position(), QStringLiteral("4"));
+        bytes = fileBytes(s.archive(kind));
+        QCOMPARE(bytes.size(), 4 * R);
+        QCOMPARE(bytes.left(3 * R), three);
+        QCOMPARE(storedField(bytes, 4, SchedaDichiarazione::Oggetto), QByteArray("Stato di famiglia"));
+        QCOMPARE(bytes.mid(3 * R + 6285, 3), QByteArray("OK\0", 3));
+    }
+
+    // Save checks name, sex, telephone, subject and date in this order; Print
+    // and Preview name, sex, place and date. A refusal warns, puts the focus
+    // on the box and writes nothing.
+    void checks_data()
+    {
+        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<QByteArray>("command");
+        QTest::addColumn<QByteArray>("box");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("warning");
+        const QString save = QStringLiteral("Attenzione: per salvare la scheda è necessario indicare ");
+        const QString print = QStringLiteral("Attenzione: per stampare la scheda è necessario indicare ");
+        const QString sex = QStringLiteral("il sesso del dichiarante usando la lettera M oppure F.");
+        const QString date = QStringLiteral("la data di emissione della dichiarazione.");
+        struct Row { const char *command, *box, *value; QString warning; };
+        const Row rows[] = {
+            {"cmdSalva", "txtNome", " ", save + QStringLiteral("il nome del dichiarante.")},
+            {"cmdSalva", "txtSesso", "", save + sex},
+            {"cmdSalva", "txtSesso", "X", save + sex},
+            {"cmdSalva", "txtTel", "  ", save + QStringLiteral("il recapito telefonico del dichiarante.")},
+            {"cmdSalva", "txtOggetto", "", save + QStringLiteral("l'oggetto della dichiarazione.")},
+            {"cmdSalva", "txtData", "", save + date},
+            {"cmdStampa", "txtNome", "", print + QStringLiteral("il nome del dichiarante.")},
+            {"cmdStampa", "txtSesso", "X", print + sex},
+            {"cmdAnteprima", "txtSesso", "", print + sex},
+            {"cmdStampa", "txtLuogo", " ", print + QStringLiteral("il luogo di emissione della dichiarazione.")},
+            {"cmdAnteprima", "txtData", "", print + date},
+        };
+        for (Kind kind : {Kind::SelfCertification, Kind::Notoriety})
+            for (const Row &row : rows)
+                QTest::addRow("%s %s %s '%s'", DeclarationKind::of(kind).objectName, row.command, row.box, row.value)
+                    << kind << QByteArray(row.command) << QByteArray(row.box) << QString::fromLatin1(row.value)
+                    << row.warning;
+    }
+    void checks()
+    {
+        QFETCH(Kind, kind);
+        QFETCH(QByteArray, command);
+        QFETCH(QByteArray, box);
+        QFETCH(QString, value);
+        QFETCH(QString, warning);
+        Screen s;
+        s.open(kind);
+        s.fillMinimum();
+        s.box(box.constData())->setText(value);
+        // The date is checked last: an empty one too shows the order.
+        if (box != "txtData")
+            s.box("txtData")->clear();
+        s.box("txtNome")->setFocus();
+        s.click(command.constData());
+        QCOMPARE(s.messageCount(), 1);
+        QCOMPARE(s.lastMessage().kind, Dialogs::Kind::Warning);
+        QCOMPARE(s.lastMessage().buttons, Dialogs::Buttons::OkCancel);
+        QCOMPARE(s.lastMessage().text, warning);
+        QCOMPARE(s.focus(), QString::fromLatin1(box));
+        QVERIFY(!QFile::exists(s.archive(kind)));
+        QCOMPARE(s.position(), QString());
+    }
+
+    // The place is not needed to save, telephone and subject not to print.
+    void saveAndPrintNeedDifferentBoxes_data() { addKindRows(); }
+    void saveAndPrintNeedDifferentBoxes()
+    {
+        QFETCH(Kind, kind);
+        Screen s;
+        s.open(kind);
+        s.fillMinimum();
+        s.box("txtLuogo")->clear();
+        s.click("cmdSalva");
+        QCOMPARE(s.lastMessage().text, ArchiveMessages::appended());
+        QCOMPARE(fileBytes(s.archive(kind)).size(), R);
+        s.click("cmdStampa");
+        QCOMPARE(s.lastMessage().text, QStringLiteral("Attenzione: per stampare la scheda è necessario indicare "
+                                                      "il luogo di emissione della dichiarazione."));
+        QCOMPARE(s.focus(), QStringLiteral("txtLuogo"));
+
+        s.box("txtLuogo")->setText(QStringLiteral("Roma"));
+        s.box("txtTel")->clear();
+        s.box("txtOggetto")->clear();
+        s.dialogs.clear();
+        s.click("cmdStampa");
+        s.click("cmdAnteprima");
+        QCOMPARE(s.messageCount(), 0);
+        s.click("cmdSalva");
+        QCOMPARE(s.focus(), QStringLiteral("txtTel"));
+    }
+
+    void duplicate_data() { addKindRows(); }
+    void duplicate()
+    {
+        QFETCH(Kind, kind);
+        Screen s;
+        writeFile(s.archive(kind), storedRecord(1) + storedRecord(2, QStringLiteral("OK")) + storedRecord(3));
+        s.open(kind);
+        s.click("cmdDuplica");   // nothing stored on screen
+        QCOMPARE(s.lastMessage().kind, Dialogs::Kind::Warning);
+        QCOMPARE(s.lastMessage().text, ArchiveMessages::duplicateNew());
+
+        s.click("cmdAvanti");
+        s.click("cmdAvanti");
+        s.box("txtTel")->setFocus();
+        s.click("cmdDuplica");
+        QCOMPARE(s.lastMessage().kind, Dialogs::Kind::Information);
+        QCOMPARE(s.lastMessage().text,
+                 QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
+                                "Al termine premere Salva per inserire la scheda in archivio."));
+        QCOMPARE(s.focus(), QStringLiteral("txtNome"));
+        QCOMPARE(s.position(), QString());
+        QVERIFY(s.delivered()->isChecked());
+        QCOMPARE(s.label("lblFile01")->text(), QString());
+        QCOMPARE(s.label("lblDesc03")->text(), QString());
+        QCOMPARE(s.box("txtData")->text(), QStringLiteral("02/02/2020"));   // not renewed
+
+        s.click("cmdSalva");
+        QCOMPARE(s.position(), QStringLiteral("4"));
+        const QByteArray bytes = fileBytes(s.archive(kind));
+        QCOMPARE(bytes.size(), 4 * R);
+        QCOMPARE(storedField(bytes, 4, SchedaDichiarazione::Nome), QByteArray("Persona 2"));
+        QCOMPARE(storedField(bytes, 4, SchedaDichiarazione::Consegnata), QByteArray("OK"));
+        QCOMPARE(storedField(bytes, 4, SchedaDichiarazione::File01), QByteArray());
+        QCOMPARE(storedField(bytes, 4, SchedaDichiarazione::Desc03), QByteArray());
+        QCOMPARE(bytes.mid(R, R), storedRecord(2, QStringLiteral("OK")));
+    }
+
+    void newKeepsPlace_data() { addKindRows(); }
+    void newKeepsPlace()
+    {
+        QFETCH(Kind, kind);
+        Screen s;
+        writeFile(s.archive(kind), storedRecord(1, QStringLiteral("OK")));
+        s.open(kind);
+        s.click("cmdPrimo");
+        s.box("txtTel")->setFocus();
+        s.click("cmdNuovo");
+        QCOMPARE(s.box("txtLuogo")->text(), QStringLiteral("Milano"));
+        QCOMPARE(s.box("txtData")->text(), today());
+        for (const QString &control : DeclarationWindow::personalDataControls())
+            QCOMPARE(s.box(control.toLatin1().constData())->text(), QString());
+        QCOMPARE(s.text()->toPlainText(), QString());
+        QCOMPARE(s.box("txtOggetto")->text(), QString());
+        QCOMPARE(s.label("lblFile01")->text(), QString());
+        QVERIFY(!s.delivered()->isChecked());
+        QCOMPARE(s.position(), QString());
+        QCOMPARE(s.focus(), QStringLiteral("txtNome"));
+        s.box("txtData")->clear();
+        s.click("impOggi");
+        QCOMPARE(s.box("txtData")->text(), today());
+    }
+
+    // Both kinds keep the last place of issue in one settings file.
+    void placeShared_data() { addKindRows(); }
+    void placeShared()
+    {
+        QFETCH(Kind, kind);
+        Screen s;
+        s.open(kind);
+        QCOMPARE(s.box("txtLuogo")->text(), QString());
+        s.box("txtLuogo")->setText(QStringLiteral("Roma "));
+        QSignalSpy closed(s.w, &ArchiveWindow::closed);
+        s.click("cmdEsci");
+        QCOMPARE(closed.count(), 1);
+        QVERIFY(!s.w->isVisible());
+        QSettings ini(s.folder.file(QStringLiteral("Attestari.ini")), QSettings::IniFormat);
+        QCOMPARE(ini.value(QStringLiteral("Autocertificazione/Luogo")).toString(), QStringLiteral("Roma"));
+
+        DeclarationWindow other(otherKind(kind));
+        other.show();
+        QCOMPARE(other.findChild<QLineEdit *>(QStringLiteral("txtLuogo"))->text(), QStringLiteral("Roma"));
+        other.findChild<QLineEdit *>(QStringLiteral("txtLuogo"))->setText(QStringLiteral("  "));
+        other.close();   // the close box
+        s.w->show();
+        QCOMPARE(s.box("txtLuogo")->text(), QString());
+        QCOMPARE(s.messageCount(), 0);
+    }
+
+    void unusableSettingsFile()
+    {
+        Screen s;
+        QVERIFY(QDir(s.folder.path()).mkdir(QStringLiteral("Attestari.ini")));
+        s.open(Kind::SelfCertification);
+        QCOMPARE(s.box("txtLuogo")->text(), QString());
+        QCOMPARE(s.box("txtData")->text(), today());
+        s.box("txtLuogo")->setText(QStringLiteral("Roma"));
+        QSignalSpy closed(s.w, &ArchiveWindow::closed);
+        s.w->close();
+        QCOMPARE(closed.count(), 1);
+        QVERIFY(!s.w->isVisible());
+        QVERIFY(QFileInfo(s.folder.file(QStringLiteral("Attestari.ini"))).isDir());
+        QCOMPARE(s.messageCount(), 0);
+    }
+
+    void declarationTextKeepsBreaks_data() { addKindRows(); }
+    void declarationTextKeepsBreaks()
+    {
+        QFETCH(Kind, kind);
+        Screen s;
+        s.open(kind);
+        s.fillMinimum();
+        s.box("txtTel")->setFocus();
+        QTest::keyClick(s.box("txtTel"), Qt::Key_Return);
+        QCOMPARE(s.focus(), QStringLiteral("txtDichiarazione"));
+        s.type(QStringLiteral("a"));
+        QTest::keyClick(s.text(), Qt::Key_Return);   // Enter breaks the line
+        QTest::keyClick(s.text(), Qt::Key_Return);
+        s.type(QStringLiteral("b"));
+        QCOMPARE(s.focus(), QStringLiteral("txtDichiarazione"));
+        s.click("cmdSalva");
+        const QByteArray bytes = fileBytes(s.archive(kind));
+        QCOMPARE(bytes.mid(901, 7), QByteArray("a\r\n\r\nb\0", 7));
+
+        s.click("cmdNuovo");
+        s.click("cmdPrimo");
+        QCOMPARE(s.text()->toPlainText(), QStringLiteral("a\n\nb"));
+    }
+
+    // Delivered exactly when the flag reads "OK"; anything else clears the box.
+    void deliveredFlag_data()
+    {
+        QTest::addColumn<QString>("flag");
+        QTest::addColumn<bool>("ticked");
+        QTest::newRow("OK") << QStringLiteral("OK") << true;
+        QTest::newRow("No") << QStringLiteral("No") << false;
+        QTest::newRow("ok") << QStringLiteral("ok") << false;
+        QTest::newRow("Si") << QStringLiteral("Si") << false;
+        QTest::newRow("empty") << QString() << false;
+    }
+    void deliveredFlag()
+    {
+        QFETCH(QString, flag);
+        QFETCH(bool, ticked);
+        Screen s;
+        s.open(Kind::Notoriety);
+        s.delivered()->setChecked(true);
+        s.w->showRecord(7, storedRecord(1, flag));
+        QCOMPARE(s.delivered()->isChecked(), ticked);
+        QCOMPARE(s.position(), QStringLiteral("7"));
+    }
+
+    void segmentedBoxes_data() { addKindRows(); }
+    void segmentedBoxes()
+    {
+        QFETCH(Kind, kind);
+        Screen s;
+        s.open(kind);
+        s.typeInto("txtCap01", QStringLiteral("00184"));
+        QStringList cap;
+        for (const char *box : {"txtCap01", "txtCap02", "txtCap03", "txtCap04", "txtCap05"})
+            cap << s.box(box)->text();
+        QCOMPARE(cap, (QStringList{"0", "0", "1", "8", "4"}));
+        QCOMPARE(s.focus(), QStringLiteral("txtLocalita"));
+
+        s.box("txtCap03")->setFocus();
+        QTest::keyClick(s.box("txtCap03"), Qt::Key_Backspace);
+        QCOMPARE(s.box("txtCap03")->text(), QString());
+        QCOMPARE(s.focus(), QStringLiteral("txtCap03"));
+
+        s.typeInto("txtProv01", QStringLiteral("rm"));
+        QCOMPARE(s.box("txtProv01")->text() + s.box("txtProv02")->text(), QStringLiteral("RM"));
+        QCOMPARE(s.focus(), QStringLiteral("txtTel"));
+
+        s.typeInto("txtCodFisc", QStringLiteral("rssmra"));
+        QCOMPARE(s.box("txtCodFisc")->text(), QStringLiteral("RSSMRA"));
+        s.typeInto("txtLocalita", QStringLiteral("roma"));
+        QCOMPARE(s.box("txtLocalita")->text(), QStringLiteral("roma"));
+    }
+
+    void enterChain()
+    {
+        Screen s;
+        s.open(Kind::SelfCertification);
+        const QStringList chain = {
+            "txtNome", "txtDataNasc", "txtSesso", "txtLuogoNasc", "txtCodFisc", "txtCittadinanza",
+            "txtIndirizzo", "txtNum", "txtCap01", "txtCap02", "txtCap03", "txtCap04", "txtCap05",
+            "txtLocalita", "txtProv01", "txtProv02", "txtTel", "txtDichiarazione"};
+        for (int i = 0; i + 1 < chain.size(); ++i) {
+            QCOMPARE(s.focus(), chain[i]);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        }
+        QCOMPARE(s.focus(), QStringLiteral("txtDichiarazione"));
+        s.box("txtOggetto")->setFocus();
+        for (const char *next : {"txtLuogo", "txtData", "txtNome"}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QCOMPARE(s.focus(), QLatin1String(next));
+        }
+        // Tab follows the tab order; out of the text box too.
+        s.text()->setFocus();
+        QTest::keyClick(s.text(), Qt::Key_Tab);
+        QCOMPARE(s.focus(), QStringLiteral("txtOggetto"));
+        QCOMPARE(s.text()->toPlainText(), QString());
+        s.box("txtData")->setFocus();
+        QTest::keyClick(s.box("txtData"), Qt::Key_Tab);
+        QCOMPARE(s.focus(), QStringLiteral("chkConsegnata"));
+    }
+
+    // Each window reads and writes its own archive only.
+    void archivesApart_data() { addKindRows(); }
+    void archivesApart()
+    {
+        QFETCH(Kind, kind);
+        Screen s;
+        const QByteArray others = storedRecord(1) + storedRecord(2);
+        writeFile(s.archive(otherKind(kind)), others);
+        s.open(kind);
+        s.click("cmdUltimo");
+        QCOMPARE(s.lastMessage().text, ArchiveMessages::emptyArchive());
+        s.fillMinimum();
+        s.click("cmdSalva");
+        QCOMPARE(s.position(), QStringLiteral("1"));
+        s.click("cmdSalva");
+        s.click("cmdAvanti");
+        QCOMPARE(fileBytes(s.archive(kind)).size(), R);
+        QCOMPARE(fileBytes(s.archive(otherKind(kind))), others);
+        QCOMPARE(s.box("txtNome")->text(), QStringLiteral("Mario Rossi"));
+    }
+
+    // An archive that cannot be opened: an error, nothing written, the
+    // screen as it was. The failure of Save comes in a plain OK box.
+    void accessError_data() { addKindRows(); }
+    void accessError()
+    {
+        QFETCH(Kind, kind);
+        Screen s;
+        QVERIFY(QDir(s.folder.path()).mkdir(archiveOf(kind)));
+        s.open(kind);
+        s.fillMinimum();
+        for (const char *command : {"cmdPrimo", "cmdIndietro", "cmdAvanti", "cmdUltimo"}) {
+            s.click(command);
+            QCOMPARE(s.lastMessage().kind, Dialogs::Kind::Error);
+            QCOMPARE(s.lastMessage().buttons, Dialogs::Buttons::OkCancel);
+            QCOMPARE(s.lastMessage().text, ArchiveMessages::accessError());
+        }
+        s.click("cmdSalva");
+        QCOMPARE(s.lastMessage().kind, Dialogs::Kind::Error);
+        QCOMPARE(s.lastMessage().buttons, Dialogs::Buttons::Ok);
+        QCOMPARE(s.lastMessage().text, ArchiveMessages::accessError());
+        QCOMPARE(s.position(), QString());
+        QCOMPARE(s.box("txtNome")->text(), QStringLiteral("Mario Rossi"));
+
+        // A stored record that has gone: overwriting it fails the same way.
+        QVERIFY(QDir(s.folder.path()).rmdir(archiveOf(kind)));
+        writeFile(s.archive(kind), storedRecord(1));
+        s.w->showRecord(3, storedRecord(3));
+        s.click("cmdSalva");
+        QCOMPARE(s.lastMessage().buttons, Dialogs::Buttons::Ok);
+        QCOMPARE(s.lastMessage().text, ArchiveMessages::accessError());
+        QCOMPARE(fileBytes(s.archive(kind)), storedRecord(1));
+        QCOMPARE(s.position(), QStringLiteral("3"));
+    }
+
+    // Digits only open the VAT check with the code in its box; anything
+    // else, also nothing, the fiscal-code check.
+    void checkFiscalCode_data()
+    {
+        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("codeBox");
+        for (Kind kind : {Kind::SelfCertification, Kind::Notoriety}) {
+            const char *name = DeclarationKind::of(kind).objectName;
+            QTest::addRow("%s eleven digits", name) << kind << QStringLiteral(" 01234567890 ")
+                                                    << QStringLiteral("frmPartitaIva") << QStringLiteral("txtPartitaIva");
+            QTest::addRow("%s a letter", name) << kind << QStringLiteral("0123456789X")
+                                               << QStringLiteral("frmCodFisc") << QStringLiteral("txtCodFisc");
+            QTest::addRow("%s empty", name) << kind << QStringLiteral("  ") << QStringLiteral("frmCodFisc")
+                                            << QStringLiteral("txtCodFisc");
+        }
+    }
+    void checkFiscalCode()
+    {
+        QFETCH(Kind, kind);
+        QFETCH(QString, code);
+        QFETCH(QString, window);
+        QFETCH(QString, codeBox);
+        Screen s;
+        s.open(kind);
+        s.box("txtCodFisc")->setText(code);
+        QString handed;
+        s.dialogs.onModal = [&](QDialog *dialog) {
+            if (auto *box = dialog->findChild<QLineEdit *>(codeBox))
+                handed = box->text();
+            return int(QDialog::Rejected);
+        };
+        s.click("btnCodFisc");
+        QCOMPARE(s.dialogs.calls.size(), 1);
+        QCOMPARE(s.dialogs.calls[0].what, QStringLiteral("showModal"));
+        QCOMPARE(s.dialogs.calls[0].text, window);
+        QCOMPARE(s.dialogs.calls[0].parent, s.w->objectName());
+        QCOMPARE(handed, code.trimmed());
+        QCOMPARE(s.box("txtCodFisc")->text(), code);   // nothing comes back
+    }
+
+    // The import window fills the personal data only; saving then
+    // overwrites the declaration on screen.
+    void fillPersonalData()
+    {
+        Screen s;
+        writeFile(s.archive(Kind::Notoriety), storedRecord(1, QStringLiteral("OK")) + storedRecord(2));
+        s.open(Kind::Notoriety);
+        s.click("cmdPrimo");
+        QStringList person;
+        for (const QString &control : DeclarationWindow::personalDataControls())
+            person << control.mid(3);
+        QCOMPARE(person.size(), 17);
+        person[SchedaDichiarazione::Sesso] = QStringLiteral("F");
+        s.w->fillPersonalData(person);
+        QCOMPARE(s.box("txtNome")->text(), QStringLiteral("Nome"));
+        QCOMPARE(s.box("txtCap04")->text(), QStringLiteral("C"));   // one character box
+        QCOMPARE(s.box("txtTel")->text(), QStringLiteral("Tel"));
+        QCOMPARE(s.box("txtOggetto")->text(), QStringLiteral("Oggetto 1"));
+        QCOMPARE(s.text()->toPlainText(), QStringLiteral("di essere nata\n\na Roma"));
+        QCOMPARE(s.box("txtLuogo")->text(), QStringLiteral("Milano"));
+        QVERIFY(s.delivered()->isChecked());
+        QCOMPARE(s.label("lblFile01")->text(), QStringLiteral("doc1.pdf"));
+        QCOMPARE(s.position(), QStringLiteral("1"));
+        s.click("cmdSalva");
+        const QByteArray bytes = fileBytes(s.archive(Kind::Notoriety));
+        QCOMPARE(bytes.size(), 2 * R);
+        QCOMPARE(storedField(bytes, 1, SchedaDichiarazione::Indirizzo), QByteArray("Indirizzo"));
+        QCOMPARE(storedField(bytes, 1, SchedaDichiarazione::File01), QByteArray("doc1.pdf"));
+        QCOMPARE(bytes.mid(R), storedRecord(2));
+    }
+};
+
+QTEST_MAIN(TestDeclarationWindow)
+#include "tst_declarationwindow.moc"
