@@ -58,6 +58,8 @@ public:
 private:
     // implementation-defined members
     bool fail(const QString &why);
+    bool writeLocked(qint64 n, const QByteArray &record);   // n == 0: at the end
+    bool fillBlock(qint64 n);
 
     QFile m_file;
     int m_recordSize;
