@@ -128,18 +128,18 @@ bool ArchiveFile::read(qint64 n, QByteArray *record)
 
 bool ArchiveFile::write(qint64 n, const QByteArray &record)
 {
-    return writeLocked(n, record);
+    return writeLocked(n, record, false);
 }
 
 qint64 ArchiveFile::append(const QByteArray &record)
 {
-    return writeLocked(0, record) ? m_position : 0;
+    return writeLocked(0, record, true) ? m_position : 0;
 }
 
-// Writes record n, or at the end when n is 0, under the lock. The end is
+// Writes record n, or at the end when atEnd, under the lock. The end is
 // measured only once the lock is held, so two copies appending at once get
 // two different positions.
-bool ArchiveFile::writeLocked(qint64 n, const QByteArray &record)
+bool ArchiveFile::writeLocked(qint64 n, const QByteArray &record, bool atEnd)
 {
     if (!m_file.isOpen())
         return fail(QStringLiteral("archivio non aperto"));
@@ -157,7 +157,7 @@ bool ArchiveFile::writeLocked(qint64 n, const QByteArray &record)
     m_blockCount = 0;
 
     const qint64 total = m_file.size() / m_recordSize;
-    if (n == 0)
+    if (atEnd)
         n = total + 1;
     if (n < 1 || n > total + 1)
         return fail(QStringLiteral("la scheda %1 non esiste (l'archivio ne contiene %2)")
