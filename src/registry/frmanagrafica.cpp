@@ -77,7 +77,7 @@ void FrmAnagrafica::buildBoxes()
 {
     QWidget *p = panel();
     const QFont boxFont = FormKit::verdana(9, true);
-    const QFont labelFont = FormKit::verdana(7);
+    const QFont labelFont = FormKit::verdana(8);
     for (const FormKit::BoxSpec &spec : RegistryForm::boxes)
         m_boxes.append(FormKit::addBox(p, spec, boxFont, labelFont));
     for (int i = 1; i < m_boxes.size(); ++i)
