@@ -1,0 +1,55 @@
+#include "validators/checkwindows.h"
+
+#include "storage/recordlayout.h"
+#include "ui/dialogs.h"
+#include "validators/frmcarta.h"
+#include "validators/frmcodfisc.h"
+#include "validators/frmiban.h"
+#include "validators/frmpartitaiva.h"
+
+#include <QPointer>
+
+namespace {
+
+template <class Window>
+void openCheck(QWidget *parent, const QString &code)
+{
+    // Guarded: the window dies with its parent should that go first.
+    QPointer<Window> window = new Window(parent);
+    window->setCode(Text::trimmed(code));
+    dialogs().showModal(window);
+    delete window.data();
+}
+
+bool digitsOnly(const QString &text)
+{
+    for (QChar c : text)
+        if (c.unicode() < '0' || c.unicode() > '9')
+            return false;
+    return !text.isEmpty();
+}
+
+} // namespace
+
+void openFiscalCodeCheck(QWidget *parent, const QString &code)
+{
+    if (digitsOnly(Text::trimmed(code)))
+        openCheck<FrmPartitaIva>(parent, code);
+    else
+        openCheck<FrmCodFisc>(parent, code);
+}
+
+void openVatCheck(QWidget *parent, const QString &vatNumber)
+{
+    openCheck<FrmPartitaIva>(parent, vatNumber);
+}
+
+void openIbanCheck(QWidget *parent, const QString &iban)
+{
+    openCheck<FrmIban>(parent, iban);
+}
+
+void openCardCheck(QWidget *parent, const QString &cardNumber)
+{
+    openCheck<FrmCarta>(parent, cardNumber);
+}
