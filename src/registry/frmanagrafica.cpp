@@ -11,6 +11,7 @@
 #include "ui/inputrules.h"
 #include "ui/picturebutton.h"
 #include "ui/statushints.h"
+#include "validators/checkwindows.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -367,8 +368,24 @@ void FrmAnagrafica::btnEmailClick()
     dialogs().openUrl(url);
 }
 
-// The check windows are not part of the program yet.
-void FrmAnagrafica::btnCodFiscClick() {}
-void FrmAnagrafica::btnPartitaIvaClick() {}
-void FrmAnagrafica::btnIbanClick() {}
-void FrmAnagrafica::btnCartaClick() {}
+// A fiscal code of digits only is a company's VAT number: the opener sends
+// it to the VAT check instead.
+void FrmAnagrafica::btnCodFiscClick()
+{
+    openFiscalCodeCheck(this, Text::trimmed(box("txtCodFisc")->text()));
+}
+
+void FrmAnagrafica::btnPartitaIvaClick()
+{
+    openVatCheck(this, Text::trimmed(box("txtPartitaIva")->text()));
+}
+
+void FrmAnagrafica::btnIbanClick()
+{
+    openIbanCheck(this, Text::trimmed(box("txtIban")->text()));
+}
+
+void FrmAnagrafica::btnCartaClick()
+{
+    openCardCheck(this, Text::trimmed(box("txtCarta")->text()));
+}

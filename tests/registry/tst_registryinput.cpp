@@ -59,6 +59,8 @@ private slots:
     void focusColouring();
     void emailButton_data();
     void emailButton();
+    void checkButtons_data();
+    void checkButtons();
     void hints_data();
     void hints();
     void backgroundEmptiesStatus();
@@ -244,6 +246,54 @@ void TestRegistryInput::emailButton()
     QCOMPARE(m_fake->calls[0].what, QStringLiteral("openUrl"));
     QCOMPARE(m_fake->calls[0].text, url);
     QVERIFY(!QUrl(m_fake->calls[0].text).hasQuery());
+}
+
+void TestRegistryInput::checkButtons_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("windowBox");
+
+    QTest::newRow("fiscal code") << "btnCodFisc" << "txtCodFisc" << " RSSMRA80A01H50 " << "frmCodFisc" << "txtCodFisc";
+    QTest::newRow("empty fiscal code") << "btnCodFisc" << "txtCodFisc" << "" << "frmCodFisc" << "txtCodFisc";
+    QTest::newRow("company fiscal code of eleven digits")
+            << "btnCodFisc" << "txtCodFisc" << "01234567890 " << "frmPartitaIva" << "txtPartitaIva";
+    QTest::newRow("vat number") << "btnPartitaIva" << "txtPartitaIva" << "01234567890" << "frmPartitaIva" << "txtPartitaIva";
+    QTest::newRow("iban") << "btnIban" << "txtIban" << "\tIT60X05428111010000001234 " << "frmIban" << "txtIban";
+    QTest::newRow("card") << "btnCarta" << "txtCarta" << " 4111111111111111" << "frmCarta" << "txtNumero";
+}
+
+// Each button opens its check window over this one with the trimmed code in its box.
+void TestRegistryInput::checkButtons()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, box);
+    QFETCH(QString, text);
+    QFETCH(QString, window);
+    QFETCH(QString, windowBox);
+
+    FrmAnagrafica registry;
+    QVERIFY(showActive(registry));
+    edit(registry, box)->setText(text);
+    QString received = QStringLiteral("<no box>");
+    m_fake->onModal = [&](QDialog *dialog) {
+        if (auto *code = dialog->findChild<QLineEdit *>(windowBox))
+            received = code->text();
+        return int(QDialog::Rejected);
+    };
+
+    click(registry, button);
+
+    QCOMPARE(m_fake->calls.size(), 1);
+    QCOMPARE(m_fake->calls[0].what, QStringLiteral("showModal"));
+    QCOMPARE(m_fake->calls[0].text, window);
+    QCOMPARE(m_fake->calls[0].parent, QStringLiteral("frmAnagrafica"));
+    QCOMPARE(received, Text::trimmed(text));
+    // Nothing comes back into the card, and the check window is gone.
+    QCOMPARE(edit(registry, box)->text(), text);
+    QVERIFY(registry.findChildren<QDialog *>().isEmpty());
 }
 
 void TestRegistryInput::hints_data()
