@@ -136,10 +136,10 @@ qint64 ArchiveFile::append(const QByteArray &record)
     return writeLocked(0, record, true) ? m_position : 0;
 }
 
-// Writes record n, or at the end when atEnd, under the lock. The end is
+// Writes record n, or at the end when appending, under the lock. The end is
 // measured only once the lock is held, so two copies appending at once get
 // two different positions.
-bool ArchiveFile::writeLocked(qint64 n, const QByteArray &record, bool atEnd)
+bool ArchiveFile::writeLocked(qint64 n, const QByteArray &record, bool appending)
 {
     if (!m_file.isOpen())
         return fail(QStringLiteral("archivio non aperto"));
@@ -157,7 +157,7 @@ bool ArchiveFile::writeLocked(qint64 n, const QByteArray &record, bool atEnd)
     m_blockCount = 0;
 
     const qint64 total = m_file.size() / m_recordSize;
-    if (atEnd)
+    if (appending)
         n = total + 1;
     if (n < 1 || n > total + 1)
         return fail(QStringLiteral("la scheda %1 non esiste (l'archivio ne contiene %2)")

@@ -58,7 +58,7 @@ public:
 private:
     // implementation-defined members
     bool fail(const QString &why);
-    bool writeLocked(qint64 n, const QByteArray &record, bool atEnd);
+    bool writeLocked(qint64 n, const QByteArray &record, bool appending);
     bool fillBlock(qint64 n);
 
     QFile m_file;
