@@ -1,0 +1,391 @@
+#include "registry/frmanagrafica.h"
+
+#include "registry/envelopefigure.h"
+#include "registry/registryform.h"
+#include "storage/archivefile.h"
+#include "storage/recordlayout.h"
+#include "ui/archivemessages.h"
+#include "ui/backdrop.h"
+#include "ui/dialogs.h"
+#include "ui/formkit.h"
+#include "ui/inputrules.h"
+#include "ui/picturebutton.h"
+#include "ui/statushints.h"
+#include "validators/checkwindows.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QShowEvent>
+#include <QUrl>
+
+namespace {
+const QString caption = QStringLiteral(" Quirendo Pro Attestari - Archivio Anagrafico");
+
+QString nameMissing()
+{
+    return QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il nome.");
+}
+
+QString sexMissing()
+{
+    return QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il sesso "
+                          "usando la lettera M oppure F.");
+}
+
+ArchiveFile registryArchive()
+{
+    return ArchiveFile(QLatin1String(ArchiveNames::registry), SchedaAnagrafica::Size);
+}
+}
+
+FrmAnagrafica::FrmAnagrafica(QWidget *parent)
+    : ArchiveWindow(QStringLiteral("frmAnagrafica"), caption, parent)
+{
+    m_status = FormKit::addStatusBar(panel(), RegistryForm::rectOf(RegistryForm::statusBar));
+    m_status->setText(ArchiveMessages::readyStatus());
+    m_hints = new StatusHints(m_status, this);
+
+    buildSurfaces();
+    buildBoxes();
+    buildCommands();
+    buildSideButtons();
+    applyInputRules();
+    bindFields();
+}
+
+// Background first, so that everything placed later lies on top of it.
+void FrmAnagrafica::buildSurfaces()
+{
+    using namespace RegistryForm;
+    QWidget *p = panel();
+    m_hints->blank(backdrop());
+    m_hints->blank(p);
+    for (const Surface &g : commandGroups)
+        m_hints->blank(FormKit::addSurface(p, QLatin1String(g.name), rectOf(g), Qt::white,
+                                           QColor(0xA9, 0xBF, 0xD6), 6));
+    m_hints->blank(FormKit::addSurface(p, QLatin1String(section.name), rectOf(section), Palette::section(),
+                                       QColor(0xA9, 0xBF, 0xD6), 6));
+    for (const Surface &f : fieldPanels)
+        m_hints->blank(FormKit::addSurface(p, QLatin1String(f.name), rectOf(f), Qt::white,
+                                           QColor(0xA9, 0xBF, 0xD6), 4));
+
+    auto *figure = new EnvelopeFigure(p);
+    figure->setObjectName(QLatin1String(RegistryForm::figure.name));
+    figure->setGeometry(rectOf(RegistryForm::figure));
+}
+
+void FrmAnagrafica::buildBoxes()
+{
+    QWidget *p = panel();
+    const QFont boxFont = FormKit::verdana(9, true);
+    const QFont labelFont = FormKit::verdana(8);
+    for (const FormKit::BoxSpec &spec : RegistryForm::boxes)
+        m_boxes.append(FormKit::addBox(p, spec, boxFont, labelFont));
+    for (int i = 1; i < m_boxes.size(); ++i)
+        QWidget::setTabOrder(m_boxes[i - 1], m_boxes[i]);
+    p->setStyleSheet(FormKit::focusColouringStyle());
+
+    for (const char *name : RegistryForm::hiddenLabels) {
+        auto *label = new QLabel(p);
+        label->setObjectName(QLatin1String(name));
+        label->hide();
+    }
+}
+
+void FrmAnagrafica::buildCommands()
+{
+    QWidget *p = panel();
+    for (const FormKit::CommandSpec &spec : RegistryForm::commands)
+        FormKit::addCommand(p, m_hints, spec);
+
+    m_position = new QLabel(p);
+    m_position->setObjectName(QLatin1String(RegistryForm::position.name));
+    m_position->setGeometry(RegistryForm::rectOf(RegistryForm::position));
+    m_position->setFont(FormKit::verdana(10, true));
+    m_position->setAlignment(Qt::AlignCenter);
+    m_position->setAttribute(Qt::WA_TransparentForMouseEvents);   // part of its group's background
+
+    const struct
+    {
+        const char *control;
+        void (FrmAnagrafica::*handler)();
+    } handlers[] = {
+        {"cmdNuovo", &FrmAnagrafica::cmdNuovoClick},
+        {"cmdDuplica", &FrmAnagrafica::cmdDuplicaClick},
+        {"cmdSalva", &FrmAnagrafica::cmdSalvaClick},
+        {"cmdTrova", &FrmAnagrafica::cmdTrovaClick},
+        {"cmdFile", &FrmAnagrafica::cmdFileClick},
+        {"cmdStampa", &FrmAnagrafica::cmdStampaClick},
+        {"cmdPrimo", &FrmAnagrafica::cmdPrimoClick},
+        {"cmdIndietro", &FrmAnagrafica::cmdIndietroClick},
+        {"cmdAvanti", &FrmAnagrafica::cmdAvantiClick},
+        {"cmdUltimo", &FrmAnagrafica::cmdUltimoClick},
+        {"cmdEsporta", &FrmAnagrafica::cmdEsportaClick},
+        {"cmdQuestioni", &FrmAnagrafica::cmdQuestioniClick},
+        {"cmdGuida", &FrmAnagrafica::cmdGuidaClick},
+        {"cmdEsci", &FrmAnagrafica::cmdEsciClick},
+    };
+    for (const auto &h : handlers) {
+        auto *button = p->findChild<PictureButton *>(QLatin1String(h.control), Qt::FindDirectChildrenOnly);
+        Q_ASSERT(button);
+        connect(button, &PictureButton::clicked, this, h.handler);
+    }
+}
+
+void FrmAnagrafica::buildSideButtons()
+{
+    QWidget *p = panel();
+    const struct
+    {
+        const char *control;
+        void (FrmAnagrafica::*handler)();
+    } handlers[] = {
+        {"btnEmail", &FrmAnagrafica::btnEmailClick},
+        {"btnCodFisc", &FrmAnagrafica::btnCodFiscClick},
+        {"btnPartitaIva", &FrmAnagrafica::btnPartitaIvaClick},
+        {"btnIban", &FrmAnagrafica::btnIbanClick},
+        {"btnCarta", &FrmAnagrafica::btnCartaClick},
+    };
+    for (const RegistryForm::SideButton &spec : RegistryForm::sideButtons) {
+        auto *button = new PictureButton(QLatin1String(spec.control), spec.icon, p);
+        button->setGeometry(spec.x, spec.y, 22, 22);
+        m_hints->hint(button, QString::fromUtf8(spec.hint));
+        for (const auto &h : handlers)
+            if (qstrcmp(h.control, spec.control) == 0)
+                connect(button, &PictureButton::clicked, this, h.handler);
+    }
+}
+
+void FrmAnagrafica::applyInputRules()
+{
+    auto *rules = new InputRules(this);
+    for (int i = 0; i < m_boxes.size(); ++i)
+        rules->enterMovesTo(m_boxes[i], m_boxes[(i + 1) % m_boxes.size()]);
+    for (const char *name : RegistryForm::oneCharacterBoxes)
+        rules->oneCharacter(box(name));
+    for (const char *name : RegistryForm::upperCaseBoxes)
+        rules->upperCaseWhileTyping(box(name));
+    for (const char *name : RegistryForm::trimmedBoxes)
+        rules->trimWhileTyping(box(name));
+    rules->digitsOnly(box(RegistryForm::digitsOnlyBox));
+}
+
+// Ties each field of the record layout to the control it names, so the
+// layout is the one place that says which control holds which field.
+void FrmAnagrafica::bindFields()
+{
+    const RecordLayout &layout = SchedaAnagrafica::layout;
+    for (int i = 0; i < layout.fieldCount; ++i) {
+        const QString name = QLatin1String(layout.field(i).control);
+        QWidget *control = panel()->findChild<QLineEdit *>(name, Qt::FindDirectChildrenOnly);
+        if (!control)
+            control = panel()->findChild<QLabel *>(name, Qt::FindDirectChildrenOnly);
+        if (!control)
+            qFatal("frmAnagrafica: no control %s for field %s", layout.field(i).control, layout.field(i).name);
+        m_fieldControls.append(control);
+    }
+}
+
+QLineEdit *FrmAnagrafica::box(const char *name) const
+{
+    auto *found = panel()->findChild<QLineEdit *>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+    Q_ASSERT(found);
+    return found;
+}
+
+QString FrmAnagrafica::fieldText(int field) const
+{
+    QWidget *control = m_fieldControls.at(field);
+    if (auto *edit = qobject_cast<QLineEdit *>(control))
+        return edit->text();
+    return static_cast<QLabel *>(control)->text();
+}
+
+void FrmAnagrafica::setFieldText(int field, const QString &text)
+{
+    QWidget *control = m_fieldControls.at(field);
+    if (auto *edit = qobject_cast<QLineEdit *>(control))
+        edit->setText(text);
+    else
+        static_cast<QLabel *>(control)->setText(text);
+}
+
+qint64 FrmAnagrafica::position() const
+{
+    return Text::trimmed(m_position->text()).toLongLong();
+}
+
+void FrmAnagrafica::setPosition(qint64 n)
+{
+    m_position->setText(n > 0 ? QString::number(n) : QString());
+}
+
+void FrmAnagrafica::clearForm()
+{
+    for (int i = 0; i < m_fieldControls.size(); ++i)
+        setFieldText(i, QString());
+    setPosition(0);
+    box("txtNome")->setFocus();
+}
+
+void FrmAnagrafica::showRecord(qint64 position, const QByteArray &record)
+{
+    const Record card(SchedaAnagrafica::layout, record);
+    for (int i = 0; i < m_fieldControls.size(); ++i)
+        setFieldText(i, Text::trimmed(card.field(i)));
+    setPosition(position);
+}
+
+void FrmAnagrafica::showEvent(QShowEvent *event)
+{
+    ArchiveWindow::showEvent(event);
+    // Shown from the menu: a new, empty card. Restoring a minimised window is
+    // the system showing it again and must not lose what is being typed.
+    if (!event->spontaneous())
+        clearForm();
+}
+
+void FrmAnagrafica::cmdNuovoClick()
+{
+    clearForm();
+}
+
+void FrmAnagrafica::cmdDuplicaClick()
+{
+    if (position() == 0) {
+        warn(this, ArchiveMessages::duplicateNew());
+        return;
+    }
+    // A copy is a new card; the attached documents stay with the original.
+    for (int field = SchedaAnagrafica::File01; field <= SchedaAnagrafica::Desc03; ++field)
+        setFieldText(field, QString());
+    setPosition(0);
+    box("txtNome")->setFocus();
+    inform(this, ArchiveMessages::duplicated());
+}
+
+void FrmAnagrafica::cmdSalvaClick()
+{
+    if (Text::trimmed(box("txtNome")->text()).isEmpty()) {
+        warn(this, nameMissing());
+        box("txtNome")->setFocus();
+        return;
+    }
+    const QString sex = Text::trimmed(box("txtSesso")->text());
+    if (sex != QLatin1String("M") && sex != QLatin1String("F")) {
+        warn(this, sexMissing());
+        box("txtSesso")->setFocus();
+        return;
+    }
+
+    Record card(SchedaAnagrafica::layout);
+    for (int i = 0; i < m_fieldControls.size(); ++i)
+        card.setField(i, Text::trimmed(fieldText(i)));
+
+    const qint64 stored = position();
+    qint64 written = 0;
+    {
+        ArchiveFile file = registryArchive();
+        if (file.open()) {
+            if (stored > 0)
+                written = file.write(stored, card.bytes()) ? stored : 0;
+            else
+                written = file.append(card.bytes());
+        }
+    }   // closed before anything is said
+    if (written == 0) {
+        failure(this, ArchiveMessages::accessError());
+        return;
+    }
+    setPosition(written);
+    inform(this, stored > 0 ? ArchiveMessages::overwritten() : ArchiveMessages::appended());
+}
+
+void FrmAnagrafica::cmdPrimoClick() { browse(Browse::First); }
+void FrmAnagrafica::cmdIndietroClick() { browse(Browse::Previous); }
+void FrmAnagrafica::cmdAvantiClick() { browse(Browse::Next); }
+void FrmAnagrafica::cmdUltimoClick() { browse(Browse::Last); }
+
+// A new card counts as standing before record 1: Next and Previous from it
+// both show the first record.
+void FrmAnagrafica::browse(Browse command)
+{
+    const qint64 current = position();
+    if (command == Browse::Previous && current == 1)
+        return;
+
+    enum class Outcome { Shown, Empty, Unchanged, Failed } outcome = Outcome::Failed;
+    qint64 target = 0;
+    QByteArray bytes;
+    {
+        ArchiveFile file = registryArchive();
+        const qint64 total = file.open() ? file.count() : -1;
+        if (total == 0) {
+            outcome = Outcome::Empty;
+        } else if (total > 0) {
+            switch (command) {
+            case Browse::First: target = 1; break;
+            case Browse::Last: target = total; break;
+            case Browse::Next: target = current < total ? current + 1 : 0; break;
+            case Browse::Previous: target = current <= 2 ? 1 : current - 1; break;
+            }
+            if (target == 0)
+                outcome = Outcome::Unchanged;
+            else if (file.read(target, &bytes))
+                outcome = Outcome::Shown;
+        }
+    }   // closed before anything is shown or said
+
+    switch (outcome) {
+    case Outcome::Shown:
+        showRecord(target, bytes);
+        break;
+    case Outcome::Empty:
+        if (command == Browse::Next)
+            setPosition(0);
+        inform(this, ArchiveMessages::emptyArchive());
+        break;
+    case Outcome::Unchanged:
+        break;
+    case Outcome::Failed:
+        failure(this, ArchiveMessages::accessError());
+        break;
+    }
+}
+
+void FrmAnagrafica::cmdEsciClick()
+{
+    close();
+}
+
+// The address goes in as the link's path, so that a '?' or '&' in what was
+// typed cannot add headers or attachments to the message.
+void FrmAnagrafica::btnEmailClick()
+{
+    QUrl url;
+    url.setScheme(QStringLiteral("mailto"));
+    url.setPath(Text::trimmed(box("txtEmail")->text()));
+    dialogs().openUrl(url);
+}
+
+// A fiscal code of digits only is a company's VAT number: the opener sends
+// it to the VAT check instead.
+void FrmAnagrafica::btnCodFiscClick()
+{
+    openFiscalCodeCheck(this, Text::trimmed(box("txtCodFisc")->text()));
+}
+
+void FrmAnagrafica::btnPartitaIvaClick()
+{
+    openVatCheck(this, Text::trimmed(box("txtPartitaIva")->text()));
+}
+
+void FrmAnagrafica::btnIbanClick()
+{
+    openIbanCheck(this, Text::trimmed(box("txtIban")->text()));
+}
+
+void FrmAnagrafica::btnCartaClick()
+{
+    openCardCheck(this, Text::trimmed(box("txtCarta")->text()));
+}

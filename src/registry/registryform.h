@@ -1,0 +1,133 @@
+#pragma once
+#include "ui/formkit.h"
+
+#include <QRect>
+
+// The registry window's design as data: every box, command, group and small
+// button at its pixel position on the 994 x 692 panel. The window is built
+// from these tables; the archive fields are tied to the boxes by the control
+// names of SchedaAnagrafica::layout.
+namespace RegistryForm {
+
+using FormKit::BoxSpec;
+using FormKit::CommandSpec;
+using Artwork::Icon;
+
+// In tab order, which is also the order Enter moves along (txtNote wraps to txtNome).
+inline constexpr BoxSpec boxes[] = {
+    {"txtNome", "NOME, COGNOME O RAGIONE SOCIALE:", 36, 116, 380, 250},
+    {"txtIndirizzo", "INDIRIZZO:", 426, 116, 414, 250},
+    {"txtNum", "N. CIVICO:", 850, 116, 108, 10},
+    {"txtCap01", "CAP:", 36, 164, 26, 1, true},
+    {"txtCap02", nullptr, 68, 164, 26, 1, true},
+    {"txtCap03", nullptr, 100, 164, 26, 1, true},
+    {"txtCap04", nullptr, 132, 164, 26, 1, true},
+    {"txtCap05", nullptr, 164, 164, 26, 1, true},
+    {"txtLocalita", "LOCALITA':", 204, 164, 280, 120},
+    {"txtProv01", "PROV.", 498, 164, 26, 1, true},
+    {"txtProv02", nullptr, 530, 164, 26, 1, true},
+    {"txtTel", "TEL.", 570, 164, 136, 30},
+    {"txtEmail", "E-MAIL:", 720, 164, 210, 120},
+    {"txtDataNasc", "DATA DI NASCITA:", 36, 238, 152, 10},
+    {"txtSesso", "SESSO:", 198, 238, 68, 1, true},
+    {"txtLuogoNasc", "LUOGO DI NASCITA:", 276, 238, 434, 120},
+    {"txtCodFisc", "CODICE FISCALE:", 720, 238, 210, 16},
+    {"txtPartitaIva", "PARTITA IVA:", 36, 286, 202, 11},
+    {"txtIban", "IBAN:", 276, 286, 406, 27},
+    {"txtPec", "PEC:", 720, 286, 238, 120},
+    {"txtCarta", "CARTA DI CREDITO N.", 36, 334, 274, 50},
+    {"txtScadeCarta", "SCADENZA:", 348, 334, 152, 10},
+    {"txtCel", "TEL. CELLULARE:", 510, 334, 200, 50},
+    {"txtCittadinanza", "CITTADINANZA:", 720, 334, 238, 50},
+    {"txtOccupazione", "OCCUPAZIONE:", 236, 398, 474, 120},
+    {"txtCivile", "STATO CIVILE:", 720, 398, 238, 50},
+    {"txtTipoDoc", "DOCUMENTO (tipo e numero):", 236, 446, 214, 50},
+    {"txtEnteRil", "ENTE RILASCIO:", 460, 446, 194, 50},
+    {"txtDataRil", "DATA RILASCIO:", 664, 446, 142, 10},
+    {"txtDataSca", "DATA SCADENZA:", 816, 446, 142, 10},
+    {"txtProdotti", "PRODOTTI DI INTERESSE:", 236, 494, 722, 250},
+    {"txtQuestioni", "QUESTIONI IN SOSPESO:", 236, 542, 722, 250},
+    {"txtNote", "NOTE:", 236, 590, 722, 250},
+};
+inline constexpr int boxCount = int(sizeof boxes / sizeof boxes[0]);
+static_assert(boxCount == 33);
+
+// Boxes that hold one character and hand on to the next as soon as it is typed.
+inline constexpr const char *oneCharacterBoxes[] = {
+    "txtCap01", "txtCap02", "txtCap03", "txtCap04", "txtCap05", "txtProv01", "txtProv02",
+};
+// Trimmed and upper-cased (a to z) after every typed change.
+inline constexpr const char *upperCaseBoxes[] = {
+    "txtCap01", "txtCap02", "txtCap03", "txtCap04", "txtCap05", "txtProv01", "txtProv02",
+    "txtSesso", "txtCodFisc", "txtIban", "txtCarta",
+};
+// Trimmed after every typed change: addresses never hold blanks.
+inline constexpr const char *trimmedBoxes[] = {"txtEmail", "txtPec"};
+inline constexpr const char *digitsOnlyBox = "txtPartitaIva";
+
+// The attachment fields travel with the card in labels nobody sees.
+inline constexpr const char *hiddenLabels[] = {
+    "lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03",
+};
+
+inline constexpr CommandSpec commands[] = {
+    {"cmdNuovo", 24, Icon::NewPage, "Prepara la schermata per l'inserimento di una nuova scheda."},
+    {"cmdDuplica", 64, Icon::TwoPages,
+     "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti."},
+    {"cmdSalva", 104, Icon::Diskette, "Salva la scheda corrente in archivio."},
+    {"cmdTrova", 144, Icon::Magnifier, "Trova una scheda in archivio."},
+    {"cmdFile", 200, Icon::PaperClip, "Allega file alla scheda corrente.", "Allega file"},
+    {"cmdStampa", 368, Icon::Printer, "Stampa la scheda corrente.", "Stampa"},
+    {"cmdPrimo", 538, Icon::First, "Visualizza la prima scheda in archivio."},
+    {"cmdIndietro", 580, Icon::Back, "Visualizza la scheda precedente in archivio."},
+    {"cmdAvanti", 696, Icon::Forward, "Visualizza la scheda successiva in archivio."},
+    {"cmdUltimo", 738, Icon::Last, "Visualizza l'ultima scheda in archivio."},
+    {"cmdEsporta", 795, Icon::Spreadsheet, "Esporta l'archivio in un file di Microsoft Excel."},
+    {"cmdQuestioni", 835, Icon::WarningTriangle, "Visualizza il riepilogo delle questioni in sospeso."},
+    {"cmdGuida", 892, Icon::Help, "Visualizza la pagina della guida in linea sensibile al contesto."},
+    {"cmdEsci", 934, Icon::Exit, "Esci da questa schermata di lavoro."},
+};
+
+struct Surface
+{
+    const char *name;
+    int x, y, width, height;
+};
+
+// White rectangles grouping the commands: new/duplicate/save/find, attach,
+// print, browsing with the position between the arrows, export/pending, help/exit.
+inline constexpr Surface commandGroups[] = {
+    {"shpGruppo1", 16, 20, 172, 52},
+    {"shpGruppo2", 193, 20, 162, 52},
+    {"shpGruppo3", 360, 20, 164, 52},
+    {"shpGruppo4", 530, 20, 250, 52},
+    {"shpGruppo5", 787, 20, 92, 52},
+    {"shpGruppo6", 884, 20, 94, 52},
+};
+inline constexpr Surface section = {"shpSezione", 16, 80, 962, 554};
+inline constexpr Surface fieldPanels[] = {
+    {"panNominativo", 24, 88, 946, 112},
+    {"panDettagli", 24, 208, 946, 418},
+};
+inline constexpr Surface statusBar = {"panInfo", 16, 642, 962, 32};
+inline constexpr Surface position = {"lblPosizione", 619, 34, 74, 24};
+inline constexpr Surface figure = {"imgFigura", 36, 372, 190, 238};
+
+// The small buttons beside some boxes.
+struct SideButton
+{
+    const char *control;
+    int x, y;
+    Icon icon;
+    const char *hint;
+};
+inline constexpr SideButton sideButtons[] = {
+    {"btnEmail", 936, 164, Icon::Envelope, "Invia una e-mail all'indirizzo indicato."},
+    {"btnCodFisc", 936, 238, Icon::Tick, "Controlla il codice fiscale."},
+    {"btnPartitaIva", 244, 286, Icon::Tick, "Controlla il numero di partita IVA."},
+    {"btnIban", 688, 286, Icon::Tick, "Controlla l'IBAN."},
+    {"btnCarta", 316, 334, Icon::Tick, "Controlla il numero di carta di credito."},
+};
+
+inline QRect rectOf(const Surface &s) { return QRect(s.x, s.y, s.width, s.height); }
+}
