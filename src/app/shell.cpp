@@ -2,6 +2,8 @@
 
 #include "access/changepasswordwindow.h"
 #include "access/passwordwindow.h"
+#include "declarations/declarationwindow.h"
+#include "registry/frmanagrafica.h"
 #include "ui/archivewindow.h"
 
 #include <QGuiApplication>
@@ -28,20 +30,17 @@ void showMaximisedOnScreen(QWidget *w)
 
 std::unique_ptr<ArchiveWindow> makeRegistryWindow()
 {
-    return std::make_unique<ArchiveWindow>(QStringLiteral("frmAnagrafica"),
-                                           QStringLiteral(" Quirendo Pro Attestari - Archivio Anagrafico"));
+    return std::make_unique<FrmAnagrafica>();
 }
 
 std::unique_ptr<ArchiveWindow> makeSelfCertificationWindow()
 {
-    return std::make_unique<ArchiveWindow>(QStringLiteral("frmCertificazioni"),
-                                           QStringLiteral(" Quirendo Pro Attestari - Archivio Attestari"));
+    return std::make_unique<DeclarationWindow>(DeclarationKind::SelfCertification);
 }
 
 std::unique_ptr<ArchiveWindow> makeNotorietyWindow()
 {
-    return std::make_unique<ArchiveWindow>(QStringLiteral("frmAtti"),
-                                           QStringLiteral(" Quirendo Pro Attestari - Archivio Atti Notori"));
+    return std::make_unique<DeclarationWindow>(DeclarationKind::Notoriety);
 }
 }
 
