@@ -2,14 +2,15 @@
 
 #include "access/scramble.h"
 #include "storage/cp1252.h"
+#include "storage/inifile.h"
 #include "storage/programfolder.h"
 #include "storage/recordlayout.h"
 
 #include <QFileInfo>
-#include <QSettings>
 
 namespace {
-const QString key = QStringLiteral("Accesso/Valore");
+const QString section = QStringLiteral("Accesso");
+const QString key = QStringLiteral("Valore");
 
 QByteArray trimmedBytes(QByteArray bytes)
 {
@@ -21,13 +22,7 @@ QByteArray trimmedBytes(QByteArray bytes)
 
 bool writeTo(const QString &path, const QByteArray &canonicalPassword)
 {
-    QFileInfo info(path);
-    if (info.exists() && !info.isFile())
-        return false;
-    QSettings store(path, QSettings::IniFormat);
-    store.setValue(key, Scrambler::scramble(canonicalPassword));
-    store.sync();
-    return store.status() == QSettings::NoError;
+    return IniFile::write(path, section, key, Scrambler::scramble(canonicalPassword));
 }
 }
 
@@ -38,16 +33,10 @@ QByteArray PasswordStore::canonical(QStringView typed)
 
 std::optional<QByteArray> PasswordStore::read()
 {
-    const QString path = ProgramFolder::file(QString::fromLatin1(fileName));
-    QFileInfo info(path);
-    if (!info.exists())
-        return QByteArray();
-    if (!info.isFile() || !info.isReadable())
+    const auto value = IniFile::read(ProgramFolder::file(QString::fromLatin1(fileName)), section, key);
+    if (!value)
         return std::nullopt;
-    QSettings store(path, QSettings::IniFormat);
-    if (store.status() != QSettings::NoError)
-        return std::nullopt;
-    const auto plain = Scrambler::unscramble(store.value(key).toString());
+    const auto plain = Scrambler::unscramble(*value);
     if (!plain)
         return std::nullopt;
     return trimmedBytes(*plain);

@@ -1,9 +1,8 @@
 #include "declarations/placeofissue.h"
 
+#include "storage/inifile.h"
 #include "storage/programfolder.h"
 
-#include <QFileInfo>
-#include <QSettings>
 
 namespace {
 const QString section = QStringLiteral("Autocertificazione");
@@ -17,24 +16,10 @@ QString PlaceOfIssue::settingsFile()
 
 QString PlaceOfIssue::read()
 {
-    const QString path = settingsFile();
-    if (!QFileInfo(path).isFile())
-        return QString();
-    QSettings ini(path, QSettings::IniFormat);
-    const QVariant value = ini.value(section + QLatin1Char('/') + key);
-    // A place written by hand with a comma ("Reggio Emilia, RE") reads as a list.
-    if (value.typeId() == QMetaType::QStringList)
-        return value.toStringList().join(QLatin1String(", "));
-    return value.toString();
+    return IniFile::read(settingsFile(), section, key).value_or(QString());
 }
 
 bool PlaceOfIssue::write(const QString &place)
 {
-    const QString path = settingsFile();
-    if (QFileInfo(path).isDir())
-        return false;
-    QSettings ini(path, QSettings::IniFormat);
-    ini.setValue(section + QLatin1Char('/') + key, place);
-    ini.sync();
-    return ini.status() == QSettings::NoError;
+    return IniFile::write(settingsFile(), section, key, place);
 }
