@@ -2,7 +2,6 @@
 #include "declarations/declarationwindow.h"
 
 #include "declarations/declarationtext.h"
-#include "storage/archivefile.h"
 #include "ui/archivemessages.h"
 #include "ui/dialogs.h"
 #include "validators/checkwindows.h"
@@ -63,97 +62,8 @@ void DeclarationWindow::newDeclaration()
         if (label)
             label->clear();
     m_delivered->setChecked(false);
-    m_position->clear();
+    setPosition(0);
     box("txtNome")->setFocus(Qt::OtherFocusReason);
-}
-
-void DeclarationWindow::accessFailed(bool plainBox)
-{
-    if (plainBox)
-        notice(this, Dialogs::Kind::Error, ArchiveMessages::accessError());
-    else
-        failure(this, ArchiveMessages::accessError());
-}
-
-std::unique_ptr<ArchiveFile> DeclarationWindow::openArchive(qint64 *count)
-{
-    auto archive = std::make_unique<ArchiveFile>(QString::fromLatin1(m_kind.archive), SchedaDichiarazione::Size);
-    *count = archive->open() ? archive->count() : -1;
-    return archive;
-}
-
-void DeclarationWindow::showFrom(ArchiveFile &archive, qint64 n)
-{
-    QByteArray record;
-    const bool read = archive.read(n, &record);
-    archive.close();
-    if (read)
-        showRecord(n, record);
-    else
-        accessFailed();
-}
-
-void DeclarationWindow::first()
-{
-    qint64 count;
-    const auto archive = openArchive(&count);
-    if (count < 0) {
-        accessFailed();
-    } else if (count == 0) {
-        archive->close();
-        inform(this, ArchiveMessages::emptyArchive());
-    } else {
-        showFrom(*archive, 1);
-    }
-}
-
-void DeclarationWindow::last()
-{
-    qint64 count;
-    const auto archive = openArchive(&count);
-    if (count < 0) {
-        accessFailed();
-    } else if (count == 0) {
-        archive->close();
-        inform(this, ArchiveMessages::emptyArchive());
-    } else {
-        showFrom(*archive, count);
-    }
-}
-
-void DeclarationWindow::next()
-{
-    qint64 count;
-    const auto archive = openArchive(&count);
-    const qint64 p = position();
-    if (count < 0) {
-        accessFailed();
-    } else if (count == 0) {
-        archive->close();
-        m_position->clear();
-        inform(this, ArchiveMessages::emptyArchive());
-    } else if (p < count) {
-        showFrom(*archive, p + 1);
-    }
-    // On the last record Next does nothing.
-}
-
-void DeclarationWindow::previous()
-{
-    qint64 count;
-    const auto archive = openArchive(&count);
-    const qint64 p = position();
-    if (count < 0) {
-        accessFailed();
-    } else if (p == 1) {
-        // On the first record Previous does nothing.
-    } else if (count == 0) {
-        archive->close();
-        inform(this, ArchiveMessages::emptyArchive());
-    } else {
-        // From a declaration not yet stored: the first record.
-        showFrom(*archive, p >= 2 ? p - 1 : 1);
-    }
 }
 
 bool DeclarationWindow::checkForSave()
@@ -212,26 +122,8 @@ void DeclarationWindow::save()
 {
     if (!checkForSave())
         return;
-    ArchiveFile archive(QString::fromLatin1(m_kind.archive), SchedaDichiarazione::Size);
-    const QByteArray record = recordFromScreen();
-    const qint64 stored = position();
-    if (stored > 0) {
-        if (!archive.open() || !archive.write(stored, record)) {
-            accessFailed(true);
-            return;
-        }
-        archive.close();
-        inform(this, ArchiveMessages::overwritten());
-    } else {
-        const qint64 added = archive.open() ? archive.append(record) : 0;
-        if (added == 0) {
-            accessFailed(true);
-            return;
-        }
-        archive.close();
-        m_position->setText(QString::number(added));
-        inform(this, ArchiveMessages::appended());
-    }
+    // A failed save is told in a plain box.
+    store(recordFromScreen(), true);
 }
 
 void DeclarationWindow::duplicate()
@@ -243,7 +135,7 @@ void DeclarationWindow::duplicate()
     for (QLabel *label : m_attachments)
         if (label)
             label->clear();
-    m_position->clear();
+    setPosition(0);
     box("txtNome")->setFocus(Qt::OtherFocusReason);
     inform(this, ArchiveMessages::duplicated());
 }

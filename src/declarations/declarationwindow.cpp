@@ -28,7 +28,8 @@ const char *const attachmentLabels[] = {"lblFile01", "lblFile02", "lblFile03",
 
 DeclarationWindow::DeclarationWindow(DeclarationKind::Id kind, QWidget *parent)
     : ArchiveWindow(QString::fromLatin1(DeclarationKind::of(kind).objectName),
-                    QString::fromUtf8(DeclarationKind::of(kind).caption), parent),
+                    QString::fromUtf8(DeclarationKind::of(kind).caption),
+                    QString::fromLatin1(DeclarationKind::of(kind).archive), SchedaDichiarazione::Size, parent),
       m_kind(DeclarationKind::of(kind))
 {
     buildSurfaces();
@@ -81,19 +82,20 @@ void DeclarationWindow::buildCommands()
 {
     using namespace DeclarationForm;
     QWidget *p = panel();
-    const QHash<QString, void (DeclarationWindow::*)()> actions = {
-        {QStringLiteral("cmdNuovo"), &DeclarationWindow::newDeclaration},
-        {QStringLiteral("cmdDuplica"), &DeclarationWindow::duplicate},
-        {QStringLiteral("cmdSalva"), &DeclarationWindow::save},
-        {QStringLiteral("cmdTrova"), &DeclarationWindow::find},
-        {QStringLiteral("cmdFile"), &DeclarationWindow::attach},
-        {QStringLiteral("cmdPrimo"), &DeclarationWindow::first},
-        {QStringLiteral("cmdIndietro"), &DeclarationWindow::previous},
-        {QStringLiteral("cmdAvanti"), &DeclarationWindow::next},
-        {QStringLiteral("cmdUltimo"), &DeclarationWindow::last},
-        {QStringLiteral("cmdEsporta"), &DeclarationWindow::exportArchive},
-        {QStringLiteral("cmdDaConsegnare"), &DeclarationWindow::undelivered},
-        {QStringLiteral("cmdGuida"), &DeclarationWindow::help},
+    using Move = RecordBrowsing::Move;
+    const QHash<QString, std::function<void()>> actions = {
+        {QStringLiteral("cmdNuovo"), [this] { newDeclaration(); }},
+        {QStringLiteral("cmdDuplica"), [this] { duplicate(); }},
+        {QStringLiteral("cmdSalva"), [this] { save(); }},
+        {QStringLiteral("cmdTrova"), [this] { find(); }},
+        {QStringLiteral("cmdFile"), [this] { attach(); }},
+        {QStringLiteral("cmdPrimo"), [this] { browse(Move::First); }},
+        {QStringLiteral("cmdIndietro"), [this] { browse(Move::Previous); }},
+        {QStringLiteral("cmdAvanti"), [this] { browse(Move::Next); }},
+        {QStringLiteral("cmdUltimo"), [this] { browse(Move::Last); }},
+        {QStringLiteral("cmdEsporta"), [this] { exportArchive(); }},
+        {QStringLiteral("cmdDaConsegnare"), [this] { undelivered(); }},
+        {QStringLiteral("cmdGuida"), [this] { help(); }},
     };
     for (const FormKit::CommandSpec &spec : commands) {
         PictureButton *button = FormKit::addCommand(p, m_hints, spec);
@@ -110,11 +112,7 @@ void DeclarationWindow::buildCommands()
             connect(button, &QAbstractButton::clicked, this, actions.value(name));
     }
 
-    m_position = new QLabel(p);
-    m_position->setObjectName(QStringLiteral("lblPosizione"));
-    m_position->setGeometry(positionGeometry);
-    m_position->setFont(FormKit::verdana(12, true));
-    m_position->setAlignment(Qt::AlignCenter);
+    addPositionLabel(positionGeometry, FormKit::verdana(12, true));
 
     for (const SmallButton &spec : smallButtons) {
         auto *button = new PictureButton(QLatin1String(spec.control), spec.icon, p);
@@ -191,11 +189,6 @@ QLineEdit *DeclarationWindow::box(const char *control) const
     return panel()->findChild<QLineEdit *>(QLatin1String(control));
 }
 
-qint64 DeclarationWindow::position() const
-{
-    return m_position->text().toLongLong();
-}
-
 void DeclarationWindow::showRecord(qint64 position, const QByteArray &bytes)
 {
     const Record record(SchedaDichiarazione::layout, bytes);
@@ -211,7 +204,7 @@ void DeclarationWindow::showRecord(qint64 position, const QByteArray &bytes)
         else if (m_attachments[i])
             m_attachments[i]->setText(Text::trimmed(raw));
     }
-    m_position->setText(QString::number(position));
+    setPosition(position);
 }
 
 QStringList DeclarationWindow::personalDataControls()

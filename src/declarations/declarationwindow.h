@@ -29,12 +29,9 @@ public:
     const DeclarationKind &kind() const { return m_kind; }
     // Text a satellite window finds in its lblMemory: "certificazioni" or "atti".
     QString kindTag() const { return QString::fromLatin1(m_kind.tag); }
-    // 1-based position of the stored record on screen; 0 for one not yet stored.
-    qint64 position() const;
-
     // Puts a record just read from the archive on screen, every field trimmed,
     // and makes `position` the record on screen. The status line is kept.
-    void showRecord(qint64 position, const QByteArray &record);
+    void showRecord(qint64 position, const QByteArray &record) override;
 
     // The 17 personal-data boxes, in the order of personalDataControls()
     // (also the order of the first 17 fields of the record); missing values
@@ -56,10 +53,6 @@ private:
 
     // Commands (declarationcommands.cpp).
     void newDeclaration();
-    void first();
-    void last();
-    void next();
-    void previous();
     void save();
     void duplicate();
     void print(bool preview);
@@ -72,15 +65,9 @@ private:
     void exportArchive() {}
     void help() {}
 
-    // Opens the archive of the kind (one command, one open) and counts its
-    // records: -1 when it cannot be opened.
-    std::unique_ptr<ArchiveFile> openArchive(qint64 *count);
-    // Reads record n, closes the archive and shows the record, or says why not.
-    void showFrom(ArchiveFile &archive, qint64 n);
     bool checkForSave();
     bool checkForPrint();
     QByteArray recordFromScreen() const;
-    void accessFailed(bool plainBox = false);
 
     QLineEdit *box(const char *control) const;
 
@@ -88,7 +75,6 @@ private:
     StatusHints *m_hints = nullptr;
     InputRules *m_rules = nullptr;
     QLabel *m_status = nullptr;
-    QLabel *m_position = nullptr;
     QPlainTextEdit *m_text = nullptr;
     QCheckBox *m_delivered = nullptr;
     // The single-line boxes, the hidden attachment labels and the text by

@@ -32,14 +32,11 @@ QString sexMissing()
                           "usando la lettera M oppure F.");
 }
 
-ArchiveFile registryArchive()
-{
-    return ArchiveFile(QLatin1String(ArchiveNames::registry), SchedaAnagrafica::Size);
-}
 }
 
 FrmAnagrafica::FrmAnagrafica(QWidget *parent)
-    : ArchiveWindow(QStringLiteral("frmAnagrafica"), caption, parent)
+    : ArchiveWindow(QStringLiteral("frmAnagrafica"), caption, QLatin1String(ArchiveNames::registry),
+                    SchedaAnagrafica::Size, parent)
 {
     m_status = FormKit::addStatusBar(panel(), RegistryForm::rectOf(RegistryForm::statusBar));
     m_status->setText(ArchiveMessages::readyStatus());
@@ -98,12 +95,7 @@ void FrmAnagrafica::buildCommands()
     for (const FormKit::CommandSpec &spec : RegistryForm::commands)
         FormKit::addCommand(p, m_hints, spec);
 
-    m_position = new QLabel(p);
-    m_position->setObjectName(QLatin1String(RegistryForm::position.name));
-    m_position->setGeometry(RegistryForm::rectOf(RegistryForm::position));
-    m_position->setFont(FormKit::verdana(10, true));
-    m_position->setAlignment(Qt::AlignCenter);
-    m_position->setAttribute(Qt::WA_TransparentForMouseEvents);   // part of its group's background
+    addPositionLabel(RegistryForm::rectOf(RegistryForm::position), FormKit::verdana(10, true));
 
     const struct
     {
@@ -210,16 +202,6 @@ void FrmAnagrafica::setFieldText(int field, const QString &text)
         static_cast<QLabel *>(control)->setText(text);
 }
 
-qint64 FrmAnagrafica::position() const
-{
-    return Text::trimmed(m_position->text()).toLongLong();
-}
-
-void FrmAnagrafica::setPosition(qint64 n)
-{
-    m_position->setText(n > 0 ? QString::number(n) : QString());
-}
-
 void FrmAnagrafica::clearForm()
 {
     for (int i = 0; i < m_fieldControls.size(); ++i)
@@ -282,76 +264,13 @@ void FrmAnagrafica::cmdSalvaClick()
     for (int i = 0; i < m_fieldControls.size(); ++i)
         card.setField(i, Text::trimmed(fieldText(i)));
 
-    const qint64 stored = position();
-    qint64 written = 0;
-    {
-        ArchiveFile file = registryArchive();
-        if (file.open()) {
-            if (stored > 0)
-                written = file.write(stored, card.bytes()) ? stored : 0;
-            else
-                written = file.append(card.bytes());
-        }
-    }   // closed before anything is said
-    if (written == 0) {
-        failure(this, ArchiveMessages::accessError());
-        return;
-    }
-    setPosition(written);
-    inform(this, stored > 0 ? ArchiveMessages::overwritten() : ArchiveMessages::appended());
+    store(card.bytes(), false);
 }
 
-void FrmAnagrafica::cmdPrimoClick() { browse(Browse::First); }
-void FrmAnagrafica::cmdIndietroClick() { browse(Browse::Previous); }
-void FrmAnagrafica::cmdAvantiClick() { browse(Browse::Next); }
-void FrmAnagrafica::cmdUltimoClick() { browse(Browse::Last); }
-
-// A new card counts as standing before record 1: Next and Previous from it
-// both show the first record.
-void FrmAnagrafica::browse(Browse command)
-{
-    const qint64 current = position();
-    if (command == Browse::Previous && current == 1)
-        return;
-
-    enum class Outcome { Shown, Empty, Unchanged, Failed } outcome = Outcome::Failed;
-    qint64 target = 0;
-    QByteArray bytes;
-    {
-        ArchiveFile file = registryArchive();
-        const qint64 total = file.open() ? file.count() : -1;
-        if (total == 0) {
-            outcome = Outcome::Empty;
-        } else if (total > 0) {
-            switch (command) {
-            case Browse::First: target = 1; break;
-            case Browse::Last: target = total; break;
-            case Browse::Next: target = current < total ? current + 1 : 0; break;
-            case Browse::Previous: target = current <= 2 ? 1 : current - 1; break;
-            }
-            if (target == 0)
-                outcome = Outcome::Unchanged;
-            else if (file.read(target, &bytes))
-                outcome = Outcome::Shown;
-        }
-    }   // closed before anything is shown or said
-
-    switch (outcome) {
-    case Outcome::Shown:
-        showRecord(target, bytes);
-        break;
-    case Outcome::Empty:
-        if (command == Browse::Next)
-            setPosition(0);
-        inform(this, ArchiveMessages::emptyArchive());
-        break;
-    case Outcome::Unchanged:
-        break;
-    case Outcome::Failed:
-        failure(this, ArchiveMessages::accessError());
-        break;
-    }
-}
+void FrmAnagrafica::cmdPrimoClick() { browse(RecordBrowsing::Move::First); }
+void FrmAnagrafica::cmdIndietroClick() { browse(RecordBrowsing::Move::Previous); }
+void FrmAnagrafica::cmdAvantiClick() { browse(RecordBrowsing::Move::Next); }
+void FrmAnagrafica::cmdUltimoClick() { browse(RecordBrowsing::Move::Last); }
 
 void FrmAnagrafica::cmdEsciClick()
 {

@@ -21,7 +21,7 @@ public:
     // Empties every field and the position, and puts the focus in txtNome.
     void clearForm();
     // Shows a record read from the archive (every field trimmed) as record `position`.
-    void showRecord(qint64 position, const QByteArray &record);
+    void showRecord(qint64 position, const QByteArray &record) override;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -56,18 +56,12 @@ private:
     void applyInputRules();
     void bindFields();
 
-    enum class Browse { First, Previous, Next, Last };
-    void browse(Browse command);
-
     QLineEdit *box(const char *name) const;
     QString fieldText(int field) const;
     void setFieldText(int field, const QString &text);
-    qint64 position() const;   // 0 while the card is new
-    void setPosition(qint64 n);
 
     StatusHints *m_hints = nullptr;
     QLabel *m_status = nullptr;
-    QLabel *m_position = nullptr;
     QList<QLineEdit *> m_boxes;          // in tab order
     QList<QWidget *> m_fieldControls;    // by field of SchedaAnagrafica::layout
 };

@@ -1,12 +1,20 @@
 #include "ui/archivewindow.h"
 
+#include "storage/recordlayout.h"
+#include "ui/archivemessages.h"
 #include "ui/backdrop.h"
+#include "ui/dialogs.h"
 
 #include <QCloseEvent>
+#include <QLabel>
 #include <QVBoxLayout>
 
-ArchiveWindow::ArchiveWindow(const QString &objectName, const QString &caption, QWidget *parent)
-    : QWidget(parent), m_backdrop(new Backdrop(Palette::archiveBlue(), QSize(994, 692), this))
+ArchiveWindow::ArchiveWindow(const QString &objectName, const QString &caption, const QString &archive,
+                             int recordSize, QWidget *parent)
+    : QWidget(parent),
+      m_backdrop(new Backdrop(Palette::archiveBlue(), QSize(994, 692), this)),
+      m_archive(archive),
+      m_recordSize(recordSize)
 {
     setObjectName(objectName);
     setWindowTitle(caption);
@@ -25,4 +33,60 @@ void ArchiveWindow::closeEvent(QCloseEvent *event)
 {
     event->accept();
     emit closed();
+}
+
+QLabel *ArchiveWindow::addPositionLabel(const QRect &geometry, const QFont &font)
+{
+    m_position = new QLabel(panel());
+    m_position->setObjectName(QStringLiteral("lblPosizione"));
+    m_position->setGeometry(geometry);
+    m_position->setFont(font);
+    m_position->setAlignment(Qt::AlignCenter);
+    m_position->setAttribute(Qt::WA_TransparentForMouseEvents);   // part of its group's background
+    return m_position;
+}
+
+qint64 ArchiveWindow::position() const
+{
+    return Text::trimmed(m_position->text()).toLongLong();
+}
+
+void ArchiveWindow::setPosition(qint64 n)
+{
+    m_position->setText(n > 0 ? QString::number(n) : QString());
+}
+
+void ArchiveWindow::browse(RecordBrowsing::Move move)
+{
+    const auto step = RecordBrowsing::browse(m_archive, m_recordSize, move, position());
+    switch (step.outcome) {
+    case RecordBrowsing::Step::Show:
+        showRecord(step.position, step.record);
+        break;
+    case RecordBrowsing::Step::EmptyArchive:
+        if (move == RecordBrowsing::Move::Next)
+            setPosition(0);
+        inform(this, ArchiveMessages::emptyArchive());
+        break;
+    case RecordBrowsing::Step::Unchanged:
+        break;
+    case RecordBrowsing::Step::Failed:
+        failure(this, ArchiveMessages::accessError());
+        break;
+    }
+}
+
+void ArchiveWindow::store(const QByteArray &record, bool plainFailureBox)
+{
+    const qint64 stored = position();
+    const qint64 written = RecordBrowsing::store(m_archive, m_recordSize, stored, record);
+    if (written == 0) {
+        if (plainFailureBox)
+            notice(this, Dialogs::Kind::Error, ArchiveMessages::accessError());
+        else
+            failure(this, ArchiveMessages::accessError());
+        return;
+    }
+    setPosition(written);
+    inform(this, stored > 0 ? ArchiveMessages::overwritten() : ArchiveMessages::appended());
 }

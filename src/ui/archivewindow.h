@@ -1,20 +1,33 @@
 #pragma once
+#include "storage/recordbrowsing.h"
+
 #include <QWidget>
 
 class Backdrop;
+class QLabel;
 
 // A long-lived archive window: maximised, a gradient background with the
 // 994 x 692 design panel kept in the centre. It is only shown and hidden;
 // closing it (its exit command or the close box) hides it and says so, and
 // the menu comes back.
+//
+// It shows one record of its archive at a time; lblPosizione holds that
+// record's position, empty while the record on screen has never been stored.
+// Browsing and saving work alike in every archive window.
 class ArchiveWindow : public QWidget
 {
     Q_OBJECT
 public:
-    ArchiveWindow(const QString &objectName, const QString &caption, QWidget *parent = nullptr);
+    ArchiveWindow(const QString &objectName, const QString &caption, const QString &archive, int recordSize,
+                  QWidget *parent = nullptr);
 
     QWidget *panel() const;
     Backdrop *backdrop() const { return m_backdrop; }
+
+    // Puts a record just read from the archive on screen as record `position`.
+    virtual void showRecord(qint64 position, const QByteArray &record) = 0;
+    // 1-based position of the stored record on screen; 0 for one not yet stored.
+    qint64 position() const;
 
 signals:
     void closed();
@@ -22,6 +35,19 @@ signals:
 protected:
     void closeEvent(QCloseEvent *event) override;
 
+    QLabel *addPositionLabel(const QRect &geometry, const QFont &font);
+    void setPosition(qint64 n);   // 0 empties the label
+
+    // First, Previous, Next, Last with their messages.
+    void browse(RecordBrowsing::Move move);
+    // Stores the record over the one on screen, or appends it when the one on
+    // screen is new, and says which; on failure the access error, in a box
+    // with OK only when `plainFailureBox`.
+    void store(const QByteArray &record, bool plainFailureBox);
+
 private:
     Backdrop *m_backdrop;
+    QLabel *m_position = nullptr;
+    QString m_archive;
+    int m_recordSize;
 };
