@@ -4,6 +4,7 @@
 #include "declarations/placeofissue.h"
 #include "fakedialogs.h"
 #include "storage/recordlayout.h"
+#include "files.h"
 #include "testfolder.h"
 #include "ui/archivemessages.h"
 
@@ -47,17 +48,9 @@ QByteArray storedRecord(int n, const QString &delivered = QStringLiteral("No"))
     return r.bytes();
 }
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 void writeFile(const QString &path, const QByteArray &bytes)
 {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
+    QVERIFY(writeFileBytes(path, bytes));
 }
 
 // The bytes of one field of record n (1-based) of an archive, up to its zero.

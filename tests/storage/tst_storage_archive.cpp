@@ -1,6 +1,7 @@
 #include "storage/archivefile.h"
 #include "storage/programfolder.h"
 #include "storage/recordlayout.h"
+#include "files.h"
 #include "testfolder.h"
 
 #include <QtTest>
@@ -24,17 +25,9 @@ QByteArray patterned(qint64 n, int size = R)
     return bytes;
 }
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 void writeFile(const QString &path, const QByteArray &bytes)
 {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(bytes), bytes.size());
+    QVERIFY(writeFileBytes(path, bytes));
 }
 
 // The card a writer process appends as its seq-th record.
