@@ -1,21 +1,7 @@
 #include "access/passwordbox.h"
 
-#include "storage/cp1252.h"
+#include "ui/cp1252validator.h"
 #include "ui/formkit.h"
-
-#include <QValidator>
-
-namespace {
-class Cp1252Validator : public QValidator
-{
-public:
-    using QValidator::QValidator;
-    State validate(QString &input, int &) const override
-    {
-        return Cp1252::canEncode(input) ? Acceptable : Invalid;
-    }
-};
-}
 
 PasswordBox::PasswordBox(const QString &name, const QRect &geometry, const QRect &frameGeometry, QWidget *panel)
     : QLineEdit(panel)

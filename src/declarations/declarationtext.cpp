@@ -1,5 +1,6 @@
 #include "declarations/declarationtext.h"
 
+#include "storage/cp1252.h"
 #include "storage/recordlayout.h"
 
 #include <QPlainTextEdit>
@@ -42,10 +43,38 @@ public:
     }
 
 private:
+    // Characters the archive cannot store never enter the text: the record
+    // would hold '?' in their place.
+    void dropUnstorable()
+    {
+        QTextDocument *doc = m_box->document();
+        const int last = doc->characterCount() - 1;
+        const int position = m_position, added = m_added;   // the removals below report edits too
+        const int from = qBound(0, position, last);
+        const int to = added > 0 ? qBound(0, position + added, last) : last;
+        int dropped = 0;
+        for (int i = to - 1; i >= from; --i) {
+            const QChar c = doc->characterAt(i);
+            if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator
+                || (!c.isSurrogate() && Cp1252::canEncode(char32_t(c.unicode()))))
+                continue;
+            QTextCursor cut(doc);
+            cut.setPosition(i);
+            cut.setPosition(i + 1, QTextCursor::KeepAnchor);
+            cut.removeSelectedText();
+            ++dropped;
+        }
+        m_position = position;
+        m_added = qMax(0, added - dropped);
+    }
+
     void enforce()
     {
         if (m_cutting)
             return;
+        m_cutting = true;
+        dropUnstorable();
+        m_cutting = false;
         int excess = DeclarationText::recordBytes(m_box->toPlainText()) - m_max;
         if (excess <= 0)
             return;

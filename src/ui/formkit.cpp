@@ -1,5 +1,6 @@
 #include "ui/formkit.h"
 
+#include "ui/cp1252validator.h"
 #include "ui/picturebutton.h"
 #include "ui/statushints.h"
 
@@ -47,6 +48,7 @@ QLineEdit *FormKit::addBox(QWidget *panel, const BoxSpec &spec, const QFont &box
     box->setGeometry(spec.x, spec.y, spec.width, 22);
     box->setFont(boxFont);
     box->setMaxLength(spec.maxLength);
+    box->setValidator(new Cp1252Validator(box));
     if (spec.centred)
         box->setAlignment(Qt::AlignCenter);
     if (spec.label) {
