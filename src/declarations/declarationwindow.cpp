@@ -97,8 +97,8 @@ void DeclarationWindow::buildCommands()
         {QStringLiteral("cmdDaConsegnare"), [this] { undelivered(); }},
         {QStringLiteral("cmdGuida"), [this] { help(); }},
     };
-    for (const FormKit::CommandSpec &spec : commands) {
-        PictureButton *button = FormKit::addCommand(p, m_hints, spec);
+    for (const FormKit::CommandSpec &design : commands) {
+        PictureButton *button = FormKit::addCommand(p, m_hints, design);
         const QString name = button->objectName();
         if (name == QLatin1String("cmdDaConsegnare"))
             m_hints->hint(button, QString::fromUtf8(m_kind.undeliveredHint));
@@ -114,10 +114,10 @@ void DeclarationWindow::buildCommands()
 
     addPositionLabel(positionGeometry, FormKit::verdana(12, true));
 
-    for (const SmallButton &spec : smallButtons) {
-        auto *button = new PictureButton(QLatin1String(spec.control), spec.icon, p);
-        button->setGeometry(spec.x, spec.y, 22, 22);
-        m_hints->hint(button, QString::fromUtf8(spec.hint));
+    for (const SmallButton &design : smallButtons) {
+        auto *button = new PictureButton(QLatin1String(design.control), design.icon, p);
+        button->setGeometry(design.x, design.y, 22, 22);
+        m_hints->hint(button, QString::fromUtf8(design.hint));
     }
     connect(p->findChild<PictureButton *>(QStringLiteral("impPersona")), &QAbstractButton::clicked, this,
             &DeclarationWindow::importPerson);
@@ -133,8 +133,8 @@ void DeclarationWindow::buildFields()
     QWidget *p = panel();
     const QFont boxFont = FormKit::verdana(12, true);
     const QFont labelFont = FormKit::verdana(9);
-    for (const FormKit::BoxSpec &spec : boxes)
-        FormKit::addBox(p, spec, boxFont, labelFont);
+    for (const FormKit::BoxSpec &design : boxes)
+        FormKit::addBox(p, design, boxFont, labelFont);
     for (const SideLabel &side : sideLabels) {
         auto *label = new QLabel(QString::fromUtf8(side.text), p);
         label->setObjectName(QStringLiteral("lbl") + QString::fromUtf8(side.text).chopped(1));

@@ -76,8 +76,8 @@ void FrmAnagrafica::buildBoxes()
     QWidget *p = panel();
     const QFont boxFont = FormKit::verdana(9, true);
     const QFont labelFont = FormKit::verdana(8);
-    for (const FormKit::BoxSpec &spec : RegistryForm::boxes)
-        m_boxes.append(FormKit::addBox(p, spec, boxFont, labelFont));
+    for (const FormKit::BoxSpec &design : RegistryForm::boxes)
+        m_boxes.append(FormKit::addBox(p, design, boxFont, labelFont));
     for (int i = 1; i < m_boxes.size(); ++i)
         QWidget::setTabOrder(m_boxes[i - 1], m_boxes[i]);
     p->setStyleSheet(FormKit::focusColouringStyle());
@@ -92,8 +92,8 @@ void FrmAnagrafica::buildBoxes()
 void FrmAnagrafica::buildCommands()
 {
     QWidget *p = panel();
-    for (const FormKit::CommandSpec &spec : RegistryForm::commands)
-        FormKit::addCommand(p, m_hints, spec);
+    for (const FormKit::CommandSpec &design : RegistryForm::commands)
+        FormKit::addCommand(p, m_hints, design);
 
     addPositionLabel(RegistryForm::rectOf(RegistryForm::position), FormKit::verdana(10, true));
 
@@ -138,12 +138,12 @@ void FrmAnagrafica::buildSideButtons()
         {"btnIban", &FrmAnagrafica::btnIbanClick},
         {"btnCarta", &FrmAnagrafica::btnCartaClick},
     };
-    for (const RegistryForm::SideButton &spec : RegistryForm::sideButtons) {
-        auto *button = new PictureButton(QLatin1String(spec.control), spec.icon, p);
-        button->setGeometry(spec.x, spec.y, 22, 22);
-        m_hints->hint(button, QString::fromUtf8(spec.hint));
+    for (const RegistryForm::SideButton &design : RegistryForm::sideButtons) {
+        auto *button = new PictureButton(QLatin1String(design.control), design.icon, p);
+        button->setGeometry(design.x, design.y, 22, 22);
+        m_hints->hint(button, QString::fromUtf8(design.hint));
         for (const auto &h : handlers)
-            if (qstrcmp(h.control, spec.control) == 0)
+            if (qstrcmp(h.control, design.control) == 0)
                 connect(button, &PictureButton::clicked, this, h.handler);
     }
 }

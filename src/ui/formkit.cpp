@@ -41,39 +41,39 @@ QFont FormKit::verdana(int pointSize, bool bold)
     return f;
 }
 
-QLineEdit *FormKit::addBox(QWidget *panel, const BoxSpec &spec, const QFont &boxFont, const QFont &labelFont)
+QLineEdit *FormKit::addBox(QWidget *panel, const BoxSpec &design, const QFont &boxFont, const QFont &labelFont)
 {
     auto *box = new QLineEdit(panel);
-    box->setObjectName(QLatin1String(spec.control));
-    box->setGeometry(spec.x, spec.y, spec.width, 22);
+    box->setObjectName(QLatin1String(design.control));
+    box->setGeometry(design.x, design.y, design.width, 22);
     box->setFont(boxFont);
-    box->setMaxLength(spec.maxLength);
+    box->setMaxLength(design.maxLength);
     box->setValidator(new Cp1252Validator(box));
-    if (spec.centred)
+    if (design.centred)
         box->setAlignment(Qt::AlignCenter);
-    if (spec.label) {
-        auto *label = new QLabel(QString::fromUtf8(spec.label), panel);
+    if (design.label) {
+        auto *label = new QLabel(QString::fromUtf8(design.label), panel);
         label->setObjectName(QStringLiteral("lbl") + box->objectName().mid(3));
         label->setFont(labelFont);
-        label->move(spec.x, spec.y - 18);
+        label->move(design.x, design.y - 18);
         label->adjustSize();
         label->setBuddy(box);
     }
     return box;
 }
 
-PictureButton *FormKit::addCommand(QWidget *panel, StatusHints *hints, const CommandSpec &spec)
+PictureButton *FormKit::addCommand(QWidget *panel, StatusHints *hints, const CommandSpec &design)
 {
-    const QString name = QLatin1String(spec.control);
-    PictureButton *button = spec.caption
-        ? new PictureButton(name, spec.icon, QString::fromUtf8(spec.caption), panel)
-        : new PictureButton(name, spec.icon, panel);
-    if (spec.caption)
-        button->setGeometry(spec.x, 28, 148, 32);
+    const QString name = QLatin1String(design.control);
+    PictureButton *button = design.caption
+        ? new PictureButton(name, design.icon, QString::fromUtf8(design.caption), panel)
+        : new PictureButton(name, design.icon, panel);
+    if (design.caption)
+        button->setGeometry(design.x, 28, 148, 32);
     else
-        button->setGeometry(spec.x, 26, 37, 39);
+        button->setGeometry(design.x, 26, 37, 39);
     if (hints)
-        hints->hint(button, QString::fromUtf8(spec.hint));
+        hints->hint(button, QString::fromUtf8(design.hint));
     button->setToolTip(QString());
     return button;
 }

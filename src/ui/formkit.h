@@ -37,10 +37,10 @@ struct CommandSpec
 QFont verdana(int pointSize, bool bold = false);
 
 // An edit box 22 pixels high with its caption label 18 pixels above it.
-QLineEdit *addBox(QWidget *panel, const BoxSpec &spec, const QFont &boxFont, const QFont &labelFont);
+QLineEdit *addBox(QWidget *panel, const BoxSpec &design, const QFont &boxFont, const QFont &labelFont);
 
 // A command picture: 37 x 39 at y 26, or 148 x 32 at y 28 when it has a caption.
-PictureButton *addCommand(QWidget *panel, StatusHints *hints, const CommandSpec &spec);
+PictureButton *addCommand(QWidget *panel, StatusHints *hints, const CommandSpec &design);
 
 // A plain coloured surface (command group, section, field panel).
 QWidget *addSurface(QWidget *panel, const QString &name, const QRect &geometry, const QColor &fill,

@@ -13,8 +13,8 @@ private slots:
     void boxesTakeOnlyStorableCharacters()
     {
         QWidget panel;
-        const FormKit::BoxSpec spec{"txtNome", "NOME:", 10, 30, 200, 250};
-        QLineEdit *box = FormKit::addBox(&panel, spec, QFont(), QFont());
+        const FormKit::BoxSpec design{"txtNome", "NOME:", 10, 30, 200, 250};
+        QLineEdit *box = FormKit::addBox(&panel, design, QFont(), QFont());
         typeText(box, QStringLiteral("Niccolò "));
         typeText(box, QStringLiteral("Łukasz"));
         typeText(box, QStringLiteral("€"));
