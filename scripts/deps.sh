@@ -2,7 +2,7 @@
 # Installs the Debian packages the program needs to build, run and test,
 # only those that are missing.
 set -euo pipefail
-packages=(build-essential cmake qt6-base-dev qt6-qpa-plugins libgl-dev
+packages=(build-essential cmake qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
           fonts-liberation fonts-dejavu-core xvfb xauth)
 missing=()
 for p in "${packages[@]}"; do
