@@ -13,7 +13,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 ChangePasswordWindow::ChangePasswordWindow(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
@@ -22,11 +21,7 @@ ChangePasswordWindow::ChangePasswordWindow(QWidget *parent)
     setWindowTitle(QStringLiteral(" Cambia password"));
     setFixedSize(411, 418);
 
-    auto *backdrop = new Backdrop(Palette::steelBlue(), QSize(385, 390), this);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(backdrop);
-    QWidget *panel = backdrop->panel();
+    QWidget *panel = Backdrop::fill(this, Palette::steelBlue(), QSize(385, 390));
 
     auto *logo = new PadlockBanner(
         QStringLiteral("Cambia password"),

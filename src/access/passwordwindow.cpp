@@ -12,7 +12,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace {
 QPushButton *button(const QString &name, const QString &text, const QRect &geometry, QWidget *panel)
@@ -31,11 +30,7 @@ PasswordWindow::PasswordWindow(QWidget *parent)
     setWindowTitle(QStringLiteral(" Quirendo Pro Attestari - Accesso"));
     setFixedSize(388, 405);
 
-    auto *backdrop = new Backdrop(Palette::steelBlue(), QSize(360, 378), this);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(backdrop);
-    QWidget *panel = backdrop->panel();
+    QWidget *panel = Backdrop::fill(this, Palette::steelBlue(), QSize(360, 378));
 
     auto *logo = new PadlockBanner(QStringLiteral("Password"),
                                    QStringLiteral("Proteggi l'accesso all'app con una password di tua scelta."),

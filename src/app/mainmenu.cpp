@@ -3,36 +3,14 @@
 #include "app/menuartwork.h"
 #include "ui/backdrop.h"
 #include "ui/dialogs.h"
+#include "ui/drawnpicture.h"
 #include "ui/formkit.h"
 #include "ui/picturebutton.h"
 
 #include <QCloseEvent>
 #include <QUrl>
-#include <QVBoxLayout>
 
 namespace {
-
-// A picture that does nothing when clicked.
-class Picture : public QWidget
-{
-public:
-    Picture(const QString &name, PictureButton::Painter painter, const QRect &geometry, QWidget *parent)
-        : QWidget(parent), m_painter(std::move(painter))
-    {
-        setObjectName(name);
-        setGeometry(geometry);
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter p(this);
-        m_painter(p, rect());
-    }
-
-private:
-    PictureButton::Painter m_painter;
-};
 
 PictureButton *clickable(const QString &name, PictureButton::Painter painter, const QRect &geometry, QWidget *parent)
 {
@@ -79,11 +57,7 @@ MainMenu::MainMenu(QWidget *parent) : QWidget(parent)
     setWindowTitle(QStringLiteral(" Quirendo Pro Attestari"));
     resize(1016, 713);
 
-    auto *backdrop = new Backdrop(Palette::menuBlue(), QSize(995, 692), this);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(backdrop);
-    QWidget *panel = backdrop->panel();
+    QWidget *panel = Backdrop::fill(this, Palette::menuBlue(), QSize(995, 692));
     FormKit::addSurface(panel, QStringLiteral("shpSfondo"), QRect(0, 0, 995, 692), Qt::white, QColor(0xCD, 0xDF, 0xEE),
                         0);
 
@@ -92,17 +66,17 @@ MainMenu::MainMenu(QWidget *parent) : QWidget(parent)
     clickable(QStringLiteral("imgGuida"), icon(Artwork::Icon::Help), QRect(952, 16, 29, 28), panel);
     clickable(QStringLiteral("imgCopyright"), icon(Artwork::Icon::Copyright), QRect(16, 660, 23, 22), panel);
 
-    new Picture(QStringLiteral("icoNomeApp"), MenuArtwork::familyName, QRect(74, 26, 440, 56), panel);
-    new Picture(QStringLiteral("imgTitolo"), MenuArtwork::productName, QRect(518, 31, 401, 50), panel);
-    new Picture(QStringLiteral("imgSottotitolo"),
-                [](QPainter &p, const QRectF &r) {
-                    MenuArtwork::strip(p, r, QStringLiteral(
-                        "Software per gestire il proprio archivio anagrafico e la modulistica per le "
-                        "dichiarazioni sostitutive di certificazione e di atto di notorietà"));
-                },
-                QRect(17, 88, 961, 22), panel);
-    new Picture(QStringLiteral("linSepara01"), MenuArtwork::separator, QRect(12, 413, 970, 12), panel);
-    new Picture(QStringLiteral("linSepara02"), MenuArtwork::separator, QRect(12, 464, 970, 12), panel);
+    new DrawnPicture(QStringLiteral("icoNomeApp"), QRect(74, 26, 440, 56), MenuArtwork::familyName, panel);
+    new DrawnPicture(QStringLiteral("imgTitolo"), QRect(518, 31, 401, 50), MenuArtwork::productName, panel);
+    new DrawnPicture(QStringLiteral("imgSottotitolo"), QRect(17, 88, 961, 22),
+                     [](QPainter &p, const QRectF &r) {
+                         MenuArtwork::strip(p, r, QStringLiteral(
+                             "Software per gestire il proprio archivio anagrafico e la modulistica per le "
+                             "dichiarazioni sostitutive di certificazione e di atto di notorietà"));
+                     },
+                     panel);
+    new DrawnPicture(QStringLiteral("linSepara01"), QRect(12, 413, 970, 12), MenuArtwork::separator, panel);
+    new DrawnPicture(QStringLiteral("linSepara02"), QRect(12, 464, 970, 12), MenuArtwork::separator, panel);
 
     for (const Column &c : columns) {
         const QString suffix = QLatin1String(c.suffix);

@@ -4,6 +4,7 @@
 #include "declarations/declarationtext.h"
 #include "ui/archivemessages.h"
 #include "ui/dialogs.h"
+#include "ui/formchecks.h"
 #include "validators/checkwindows.h"
 
 #include <QCheckBox>
@@ -17,38 +18,6 @@ QString todayText()
 {
     return QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"));
 }
-
-bool isEmpty(const QLineEdit *box)
-{
-    return Text::trimmed(box->text()).isEmpty();
-}
-
-bool isSex(const QLineEdit *box)
-{
-    const QString sex = Text::trimmed(box->text());
-    return sex == QLatin1String("M") || sex == QLatin1String("F");
-}
-
-// One check before saving or printing: when it fails, its warning is shown
-// and the focus goes to its box.
-struct Check
-{
-    bool passed;
-    QLineEdit *box;
-    const char *warning;
-};
-
-bool runChecks(QWidget *window, std::initializer_list<Check> checks)
-{
-    for (const Check &check : checks) {
-        if (check.passed)
-            continue;
-        warn(window, QString::fromUtf8(check.warning));
-        check.box->setFocus(Qt::OtherFocusReason);
-        return false;
-    }
-    return true;
-}
 }
 
 void DeclarationWindow::newDeclaration()
@@ -58,9 +27,7 @@ void DeclarationWindow::newDeclaration()
     m_text->clear();
     box("txtOggetto")->clear();
     box("txtData")->setText(todayText());
-    for (QLabel *label : m_attachments)
-        if (label)
-            label->clear();
+    clearAttachments();
     m_delivered->setChecked(false);
     setPosition(0);
     box("txtNome")->setFocus(Qt::OtherFocusReason);
@@ -68,17 +35,17 @@ void DeclarationWindow::newDeclaration()
 
 bool DeclarationWindow::checkForSave()
 {
-    return runChecks(this, {
-        {!isEmpty(box("txtNome")), box("txtNome"),
+    return FormChecks::run(this, {
+        {FormChecks::filled(box("txtNome")), box("txtNome"),
          "Attenzione: per salvare la scheda è necessario indicare il nome del dichiarante."},
-        {isSex(box("txtSesso")), box("txtSesso"),
+        {FormChecks::isSex(box("txtSesso")), box("txtSesso"),
          "Attenzione: per salvare la scheda è necessario indicare il sesso del dichiarante usando la "
          "lettera M oppure F."},
-        {!isEmpty(box("txtTel")), box("txtTel"),
+        {FormChecks::filled(box("txtTel")), box("txtTel"),
          "Attenzione: per salvare la scheda è necessario indicare il recapito telefonico del dichiarante."},
-        {!isEmpty(box("txtOggetto")), box("txtOggetto"),
+        {FormChecks::filled(box("txtOggetto")), box("txtOggetto"),
          "Attenzione: per salvare la scheda è necessario indicare l'oggetto della dichiarazione."},
-        {!isEmpty(box("txtData")), box("txtData"),
+        {FormChecks::filled(box("txtData")), box("txtData"),
          "Attenzione: per salvare la scheda è necessario indicare la data di emissione della "
          "dichiarazione."},
     });
@@ -86,16 +53,16 @@ bool DeclarationWindow::checkForSave()
 
 bool DeclarationWindow::checkForPrint()
 {
-    return runChecks(this, {
-        {!isEmpty(box("txtNome")), box("txtNome"),
+    return FormChecks::run(this, {
+        {FormChecks::filled(box("txtNome")), box("txtNome"),
          "Attenzione: per stampare la scheda è necessario indicare il nome del dichiarante."},
-        {isSex(box("txtSesso")), box("txtSesso"),
+        {FormChecks::isSex(box("txtSesso")), box("txtSesso"),
          "Attenzione: per stampare la scheda è necessario indicare il sesso del dichiarante usando la "
          "lettera M oppure F."},
-        {!isEmpty(box("txtLuogo")), box("txtLuogo"),
+        {FormChecks::filled(box("txtLuogo")), box("txtLuogo"),
          "Attenzione: per stampare la scheda è necessario indicare il luogo di emissione della "
          "dichiarazione."},
-        {!isEmpty(box("txtData")), box("txtData"),
+        {FormChecks::filled(box("txtData")), box("txtData"),
          "Attenzione: per stampare la scheda è necessario indicare la data di emissione della "
          "dichiarazione."},
     });
@@ -124,20 +91,6 @@ void DeclarationWindow::save()
         return;
     // A failed save is told in a plain box.
     store(recordFromScreen(), true);
-}
-
-void DeclarationWindow::duplicate()
-{
-    if (position() == 0) {
-        warn(this, ArchiveMessages::duplicateNew());
-        return;
-    }
-    for (QLabel *label : m_attachments)
-        if (label)
-            label->clear();
-    setPosition(0);
-    box("txtNome")->setFocus(Qt::OtherFocusReason);
-    inform(this, ArchiveMessages::duplicated());
 }
 
 void DeclarationWindow::print(bool preview)

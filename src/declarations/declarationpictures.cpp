@@ -111,17 +111,3 @@ void DeclarationPictures::paintSignature(QPainter &p, const QRectF &r)
     p.drawLine(QPointF(lineLeft, baseline + 1), QPointF(r.right() - 6, baseline + 1));
     p.restore();
 }
-
-DrawnPicture::DrawnPicture(const QString &name, const QRect &geometry, Painter painter, QWidget *parent)
-    : QWidget(parent), m_painter(std::move(painter))
-{
-    setObjectName(name);
-    setGeometry(geometry);
-    setFocusPolicy(Qt::NoFocus);
-}
-
-void DrawnPicture::paintEvent(QPaintEvent *)
-{
-    QPainter p(this);
-    m_painter(p, QRectF(rect()));
-}

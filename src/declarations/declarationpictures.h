@@ -1,7 +1,6 @@
 #pragma once
 #include <QString>
-#include <QWidget>
-#include <functional>
+#include <QRectF>
 
 class QPainter;
 
@@ -15,17 +14,3 @@ void paintDeclares(QPainter &p, const QRectF &r);
 // A fountain pen, "FIRMATO:" and a line to sign on.
 void paintSignature(QPainter &p, const QRectF &r);
 }
-
-// A picture that only shows: no focus, no reaction to the mouse of its own.
-class DrawnPicture : public QWidget
-{
-public:
-    using Painter = std::function<void(QPainter &, const QRectF &)>;
-    DrawnPicture(const QString &name, const QRect &geometry, Painter painter, QWidget *parent);
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
-private:
-    Painter m_painter;
-};

@@ -6,6 +6,7 @@
 #include "declarations/placeofissue.h"
 #include "ui/archivemessages.h"
 #include "ui/backdrop.h"
+#include "ui/drawnpicture.h"
 #include "ui/inputrules.h"
 #include "ui/picturebutton.h"
 #include "ui/statushints.h"
@@ -21,9 +22,6 @@ namespace {
 const QColor white(Qt::white);
 const QColor fieldColour(0xDD, 0xE6, 0xEE);
 const QColor sandyBrown(0xF4, 0xA4, 0x60);
-
-const char *const attachmentLabels[] = {"lblFile01", "lblFile02", "lblFile03",
-                                        "lblDesc01", "lblDesc02", "lblDesc03"};
 }
 
 DeclarationWindow::DeclarationWindow(DeclarationKind::Id kind, QWidget *parent)
@@ -157,13 +155,7 @@ void DeclarationWindow::buildFields()
     m_delivered->setFont(FormKit::verdana(10, true));
     m_hints->hint(m_delivered, QString::fromUtf8(m_kind.deliveredHint));
 
-    // The attachments travel between the record, the attachment window and
-    // the next save; they never show.
-    for (const char *name : attachmentLabels) {
-        auto *label = new QLabel(p);
-        label->setObjectName(QLatin1String(name));
-        label->hide();
-    }
+    addAttachmentLabels();
 }
 
 void DeclarationWindow::buildKeyboard()

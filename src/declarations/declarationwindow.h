@@ -54,7 +54,6 @@ private:
     // Commands (declarationcommands.cpp).
     void newDeclaration();
     void save();
-    void duplicate();
     void print(bool preview);
     void today();
     void checkFiscalCode();

@@ -7,6 +7,7 @@
 #include "ui/archivemessages.h"
 #include "ui/backdrop.h"
 #include "ui/dialogs.h"
+#include "ui/formchecks.h"
 #include "ui/formkit.h"
 #include "ui/inputrules.h"
 #include "ui/picturebutton.h"
@@ -82,11 +83,7 @@ void FrmAnagrafica::buildBoxes()
         QWidget::setTabOrder(m_boxes[i - 1], m_boxes[i]);
     p->setStyleSheet(FormKit::focusColouringStyle());
 
-    for (const char *name : RegistryForm::hiddenLabels) {
-        auto *label = new QLabel(p);
-        label->setObjectName(QLatin1String(name));
-        label->hide();
-    }
+    addAttachmentLabels();
 }
 
 void FrmAnagrafica::buildCommands()
@@ -234,31 +231,16 @@ void FrmAnagrafica::cmdNuovoClick()
 
 void FrmAnagrafica::cmdDuplicaClick()
 {
-    if (position() == 0) {
-        warn(this, ArchiveMessages::duplicateNew());
-        return;
-    }
-    // A copy is a new card; the attached documents stay with the original.
-    for (int field = SchedaAnagrafica::File01; field <= SchedaAnagrafica::Desc03; ++field)
-        setFieldText(field, QString());
-    setPosition(0);
-    box("txtNome")->setFocus();
-    inform(this, ArchiveMessages::duplicated());
+    duplicate();
 }
 
 void FrmAnagrafica::cmdSalvaClick()
 {
-    if (Text::trimmed(box("txtNome")->text()).isEmpty()) {
-        warn(this, nameMissing());
-        box("txtNome")->setFocus();
+    if (!FormChecks::run(this, {
+            {FormChecks::filled(box("txtNome")), box("txtNome"), nameMissing()},
+            {FormChecks::isSex(box("txtSesso")), box("txtSesso"), sexMissing()},
+        }))
         return;
-    }
-    const QString sex = Text::trimmed(box("txtSesso")->text());
-    if (sex != QLatin1String("M") && sex != QLatin1String("F")) {
-        warn(this, sexMissing());
-        box("txtSesso")->setFocus();
-        return;
-    }
 
     Record card(SchedaAnagrafica::layout);
     for (int i = 0; i < m_fieldControls.size(); ++i)

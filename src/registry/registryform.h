@@ -65,11 +65,6 @@ inline constexpr const char *upperCaseBoxes[] = {
 inline constexpr const char *trimmedBoxes[] = {"txtEmail", "txtPec"};
 inline constexpr const char *digitsOnlyBox = "txtPartitaIva";
 
-// The attachment fields travel with the card in labels nobody sees.
-inline constexpr const char *hiddenLabels[] = {
-    "lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03",
-};
-
 inline constexpr CommandSpec commands[] = {
     {"cmdNuovo", 24, Icon::NewPage, "Prepara la schermata per l'inserimento di una nuova scheda."},
     {"cmdDuplica", 64, Icon::TwoPages,

@@ -46,6 +46,27 @@ QLabel *ArchiveWindow::addPositionLabel(const QRect &geometry, const QFont &font
     return m_position;
 }
 
+namespace {
+const char *const attachmentLabels[] = {"lblFile01", "lblFile02", "lblFile03",
+                                        "lblDesc01", "lblDesc02", "lblDesc03"};
+}
+
+void ArchiveWindow::addAttachmentLabels()
+{
+    for (const char *name : attachmentLabels) {
+        auto *label = new QLabel(panel());
+        label->setObjectName(QLatin1String(name));
+        label->hide();
+    }
+}
+
+void ArchiveWindow::clearAttachments()
+{
+    for (const char *name : attachmentLabels)
+        if (auto *label = panel()->findChild<QLabel *>(QLatin1String(name)))
+            label->clear();
+}
+
 qint64 ArchiveWindow::position() const
 {
     return Text::trimmed(m_position->text()).toLongLong();
@@ -89,4 +110,17 @@ void ArchiveWindow::store(const QByteArray &record, bool plainFailureBox)
     }
     setPosition(written);
     inform(this, stored > 0 ? ArchiveMessages::overwritten() : ArchiveMessages::appended());
+}
+
+void ArchiveWindow::duplicate()
+{
+    if (position() == 0) {
+        warn(this, ArchiveMessages::duplicateNew());
+        return;
+    }
+    clearAttachments();
+    setPosition(0);
+    if (QWidget *name = panel()->findChild<QWidget *>(QStringLiteral("txtNome")))
+        name->setFocus(Qt::OtherFocusReason);
+    inform(this, ArchiveMessages::duplicated());
 }

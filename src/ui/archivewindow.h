@@ -36,6 +36,10 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
     QLabel *addPositionLabel(const QRect &geometry, const QFont &font);
+    // The six attachment fields travel with the record in labels nobody sees:
+    // lblFile01..03 and lblDesc01..03.
+    void addAttachmentLabels();
+    void clearAttachments();
     void setPosition(qint64 n);   // 0 empties the label
 
     // First, Previous, Next, Last with their messages.
@@ -44,6 +48,9 @@ protected:
     // screen is new, and says which; on failure the access error, in a box
     // with OK only when `plainFailureBox`.
     void store(const QByteArray &record, bool plainFailureBox);
+    // Makes the stored record on screen a new one, without its attachments,
+    // ready for a relative's data; the next save appends it.
+    void duplicate();
 
 private:
     Backdrop *m_backdrop;

@@ -96,6 +96,15 @@ void letter(Canvas &c, const QString &text, const QColor &colour, int pixelSize)
     c.p.drawText(QRectF(0, 0, 100, 100), Qt::AlignCenter, text);
 }
 
+// A white sign on a blue disc.
+void badge(Canvas &c, const QString &sign)
+{
+    c.pen(QColor(0x1D, 0x4E, 0x8A), 4);
+    c.p.setBrush(blue);
+    c.p.drawEllipse(QRectF(8, 8, 84, 84));
+    letter(c, sign, Qt::white, 62);
+}
+
 } // namespace
 
 void Artwork::paint(QPainter &p, const QRectF &r, Icon icon)
@@ -158,16 +167,10 @@ void Artwork::paint(QPainter &p, const QRectF &r, Icon icon)
         break;
     }
     case Icon::Help:
-        c.pen(QColor(0x1D, 0x4E, 0x8A), 4);
-        c.p.setBrush(blue);
-        c.p.drawEllipse(QRectF(8, 8, 84, 84));
-        letter(c, QStringLiteral("?"), Qt::white, 62);
+        badge(c, QStringLiteral("?"));
         break;
     case Icon::Info:
-        c.pen(QColor(0x1D, 0x4E, 0x8A), 4);
-        c.p.setBrush(blue);
-        c.p.drawEllipse(QRectF(8, 8, 84, 84));
-        letter(c, QStringLiteral("i"), Qt::white, 62);
+        badge(c, QStringLiteral("i"));
         break;
     case Icon::Exit: {
         c.pen(QColor(0x5D, 0x37, 0x1A), 4);

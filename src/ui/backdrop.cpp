@@ -2,6 +2,7 @@
 
 #include <QLinearGradient>
 #include <QPainter>
+#include <QVBoxLayout>
 
 Backdrop::Backdrop(const QColor &top, const QSize &panelSize, QWidget *parent)
     : QWidget(parent), m_top(top), m_panel(new QWidget(this))
@@ -24,4 +25,13 @@ void Backdrop::resizeEvent(QResizeEvent *)
 {
     m_panel->move(qMax(0, (width() - m_panel->width()) / 2),
                   qMax(0, (height() - m_panel->height()) / 2));
+}
+
+QWidget *Backdrop::fill(QWidget *window, const QColor &top, const QSize &panelSize)
+{
+    auto *backdrop = new Backdrop(top, panelSize, window);
+    auto *layout = new QVBoxLayout(window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(backdrop);
+    return backdrop->panel();
 }

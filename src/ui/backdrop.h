@@ -11,6 +11,9 @@ class Backdrop : public QWidget
 public:
     Backdrop(const QColor &top, const QSize &panelSize, QWidget *parent = nullptr);
 
+    // Makes a backdrop that fills the whole window and returns its panel.
+    static QWidget *fill(QWidget *window, const QColor &top, const QSize &panelSize);
+
     QWidget *panel() const { return m_panel; }
 
 protected:

@@ -43,9 +43,7 @@ CheckWindow::CheckWindow(const Design &design, QWidget *parent)
     setWindowTitle(design.caption);
     setFixedSize(design.size);
 
-    auto *backdrop = new Backdrop(Palette::steelBlue(), design.size, this);
-    backdrop->setGeometry(rect());
-    QWidget *panel = backdrop->panel();
+    QWidget *panel = Backdrop::fill(this, Palette::steelBlue(), design.size);
     const int width = design.size.width();
 
     m_logo = new QLabel(panel);
