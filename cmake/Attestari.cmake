@@ -1,24 +1,44 @@
-# One static library per source folder: attestari_<name>, from every .cpp/.h in it.
+# The program's code is split by what it needs, not by folder:
+#  - attestari_core holds every piece of logic that needs no widget (record
+#    layouts, codecs, checks, list lines, page designs, the export writer).
+#    It links Qt Core and nothing else, so a window can never creep into it.
+#  - one window library per source folder, attestari_<name>, from the rest of
+#    that folder's files; it may use the core, never the reverse.
+# A folder names its core files with attestari_core_sources() before calling
+# attestari_module().
+
+function(attestari_core_sources)
+  foreach(file ${ARGN})
+    target_sources(attestari_core PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/${file})
+    set_property(DIRECTORY APPEND PROPERTY ATTESTARI_CORE_FILES ${CMAKE_CURRENT_SOURCE_DIR}/${file})
+  endforeach()
+endfunction()
+
+# The window library of the current folder: every .cpp/.h that is not core.
 function(attestari_module name)
-  cmake_parse_arguments(M "" "" "DEPS" ${ARGN})
+  cmake_parse_arguments(M "" "" "DEPS;EXCLUDE" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS
        ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  get_property(core DIRECTORY PROPERTY ATTESTARI_CORE_FILES)
+  foreach(file ${core} ${M_EXCLUDE})
+    get_filename_component(file ${file} ABSOLUTE BASE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
+    list(REMOVE_ITEM sources ${file})
+  endforeach()
   add_library(attestari_${name} STATIC ${sources})
   target_include_directories(attestari_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
-  target_link_libraries(attestari_${name} PUBLIC ${M_DEPS})
-  target_compile_options(attestari_${name} PRIVATE -Wall -Wextra)
-  if(TARGET Qt6::Widgets AND "${M_DEPS}" MATCHES "Widgets|attestari_ui")
-    target_precompile_headers(attestari_${name} PRIVATE <QtWidgets>)
-  else()
-    target_precompile_headers(attestari_${name} PRIVATE <QtCore>)
-  endif()
+  target_link_libraries(attestari_${name} PUBLIC attestari_core ${M_DEPS})
 endfunction()
 
 # A Qt Test executable from <name>.cpp in the current folder, run offscreen by CTest.
+# CORE tests link the core alone and run without a QApplication.
 function(attestari_test name)
-  cmake_parse_arguments(T "" "" "LIBS;SOURCES" ${ARGN})
+  cmake_parse_arguments(T "CORE" "" "LIBS;SOURCES" ${ARGN})
   add_executable(${name} ${name}.cpp ${T_SOURCES})
-  target_link_libraries(${name} PRIVATE attestari_testsupport ${T_LIBS} Qt6::Test)
+  if(T_CORE)
+    target_link_libraries(${name} PRIVATE attestari_testsupport_core ${T_LIBS})
+  else()
+    target_link_libraries(${name} PRIVATE attestari_testsupport ${T_LIBS})
+  endif()
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_QPA_FONTDIR=/usr/share/fonts"

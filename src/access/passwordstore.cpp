@@ -4,7 +4,7 @@
 #include "storage/cp1252.h"
 #include "storage/inifile.h"
 #include "storage/programfolder.h"
-#include "storage/recordlayout.h"
+#include "storage/text.h"
 
 #include <QFileInfo>
 

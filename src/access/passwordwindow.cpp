@@ -4,7 +4,7 @@
 #include "access/padlockbanner.h"
 #include "access/passwordbox.h"
 #include "access/passwordstore.h"
-#include "storage/recordlayout.h"
+#include "storage/text.h"
 #include "ui/backdrop.h"
 #include "ui/dialogs.h"
 #include "ui/formkit.h"

@@ -1,7 +1,8 @@
 // The commands of the declaration window.
 #include "declarations/declarationwindow.h"
 
-#include "declarations/declarationtext.h"
+#include "declarations/declarationtextbox.h"
+#include "storage/text.h"
 #include "ui/archivemessages.h"
 #include "ui/dialogs.h"
 #include "ui/formchecks.h"
@@ -74,7 +75,7 @@ QByteArray DeclarationWindow::recordFromScreen() const
     Record record(SchedaDichiarazione::layout);
     for (int i = 0; i < SchedaDichiarazione::FieldCount; ++i) {
         if (i == SchedaDichiarazione::Dichiarazione)
-            record.setField(i, DeclarationText::toRecord(m_text->toPlainText()));
+            record.setField(i, DeclarationText::toRecord(DeclarationTextBox::text(m_text)));
         else if (i == SchedaDichiarazione::Consegnata)
             record.setField(i, m_delivered->isChecked() ? QStringLiteral("OK") : QStringLiteral("No"));
         else if (m_boxes[i])

@@ -2,7 +2,7 @@
 
 namespace DeclarationForm {
 
-const FormKit::BoxSpec boxes[20] = {
+const FormKit::BoxDesign boxes[20] = {
     {"txtNome", "NOME E COGNOME:", 44, 182, 354, 250},
     {"txtDataNasc", "DATA DI NASCITA:", 436, 182, 152, 10},
     {"txtSesso", "SESSO:", 598, 182, 68, 1, true},
@@ -75,7 +75,7 @@ const QRect commandGroups[6] = {
 };
 
 using Artwork::Icon;
-const FormKit::CommandSpec commands[15] = {
+const FormKit::CommandDesign commands[15] = {
     {"cmdNuovo", 24, Icon::NewPage, "Prepara la schermata per l'inserimento di una nuova scheda."},
     {"cmdDuplica", 64, Icon::TwoPages,
      "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti."},

@@ -28,7 +28,7 @@ struct SmallButton
 };
 
 // The 20 single-line boxes (Verdana 12 bold, 22 high, caption 18 above).
-extern const FormKit::BoxSpec boxes[20];
+extern const FormKit::BoxDesign boxes[20];
 // Place and date of issue have bold captions to the left of their box.
 extern const SideLabel sideLabels[2];
 
@@ -49,7 +49,7 @@ extern const char *const upperCaseBoxes[9];
 // The command bar: six white groups, then the commands (the hint of
 // cmdDaConsegnare depends on the kind and is null here).
 extern const QRect commandGroups[6];
-extern const FormKit::CommandSpec commands[15];
+extern const FormKit::CommandDesign commands[15];
 constexpr QRect positionGeometry(651, 34, 44, 24);
 
 extern const SmallButton smallButtons[3];

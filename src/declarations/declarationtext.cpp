@@ -1,12 +1,6 @@
 #include "declarations/declarationtext.h"
 
-#include "storage/cp1252.h"
-#include "storage/recordlayout.h"
-
-#include <QPlainTextEdit>
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextDocument>
+#include "storage/text.h"
 
 namespace {
 QString toLf(QStringView text)
@@ -16,92 +10,13 @@ QString toLf(QStringView text)
     out.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return out;
 }
+}
 
-// Record bytes of one character of the box (or of the document, where a
-// paragraph separator stands for a break). The second half of a surrogate
-// pair adds nothing: the pair becomes one replacement byte.
-int bytesOf(QChar c)
+int DeclarationText::bytesOf(QChar c)
 {
     if (c == QLatin1Char('\n') || c == QChar::ParagraphSeparator)
         return 2;
     return c.isLowSurrogate() ? 0 : 1;
-}
-
-// Watches one box: remembers where the last edit added text, and cuts the
-// excess from there once the edit is complete.
-class Limiter : public QObject
-{
-public:
-    Limiter(QPlainTextEdit *box, int maxBytes) : QObject(box), m_box(box), m_max(maxBytes)
-    {
-        connect(box->document(), &QTextDocument::contentsChange, this,
-                [this](int position, int, int added) {
-                    m_position = position;
-                    m_added = added;
-                });
-        connect(box, &QPlainTextEdit::textChanged, this, &Limiter::enforce);
-    }
-
-private:
-    // Characters the archive cannot store never enter the text: the record
-    // would hold '?' in their place.
-    void dropUnstorable()
-    {
-        QTextDocument *doc = m_box->document();
-        const int last = doc->characterCount() - 1;
-        const int position = m_position, added = m_added;   // the removals below report edits too
-        const int from = qBound(0, position, last);
-        const int to = added > 0 ? qBound(0, position + added, last) : last;
-        int dropped = 0;
-        for (int i = to - 1; i >= from; --i) {
-            const QChar c = doc->characterAt(i);
-            if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator
-                || (!c.isSurrogate() && Cp1252::canEncode(char32_t(c.unicode()))))
-                continue;
-            QTextCursor cut(doc);
-            cut.setPosition(i);
-            cut.setPosition(i + 1, QTextCursor::KeepAnchor);
-            cut.removeSelectedText();
-            ++dropped;
-        }
-        m_position = position;
-        m_added = qMax(0, added - dropped);
-    }
-
-    void enforce()
-    {
-        if (m_cutting)
-            return;
-        m_cutting = true;
-        dropUnstorable();
-        m_cutting = false;
-        int excess = DeclarationText::recordBytes(m_box->toPlainText()) - m_max;
-        if (excess <= 0)
-            return;
-        QTextDocument *doc = m_box->document();
-        const int last = doc->characterCount() - 1;   // the final separator is not text
-        // Cut from the end of what the edit added; with nothing known about
-        // the edit, from the end of the text.
-        const int end = m_added > 0 ? qBound(0, m_position + m_added, last) : last;
-        int from = end;
-        while (from > 0 && excess > 0) {
-            --from;
-            excess -= bytesOf(doc->characterAt(from));
-        }
-        m_cutting = true;
-        QTextCursor cut(doc);
-        cut.setPosition(from);
-        cut.setPosition(end, QTextCursor::KeepAnchor);
-        cut.removeSelectedText();
-        m_cutting = false;
-    }
-
-    QPlainTextEdit *m_box;
-    int m_max;
-    int m_position = 0;
-    int m_added = 0;
-    bool m_cutting = false;
-};
 }
 
 QString DeclarationText::toRecord(QStringView boxText)
@@ -126,9 +41,4 @@ int DeclarationText::recordBytes(QStringView boxText)
         bytes += boxText[i] == QLatin1Char('\r') ? 2 : bytesOf(boxText[i]);
     }
     return bytes;
-}
-
-void DeclarationText::limitRecordBytes(QPlainTextEdit *box, int maxBytes)
-{
-    new Limiter(box, maxBytes);
 }

@@ -1,8 +1,6 @@
 #pragma once
 #include <QString>
 
-class QPlainTextEdit;
-
 // The free text of a declaration keeps its line breaks. The record holds them
 // as CR LF whatever the platform; the text box works with LF.
 namespace DeclarationText {
@@ -15,8 +13,8 @@ QString toRecord(QStringView boxText);
 QString fromRecord(QStringView recordText);
 // Bytes the box text takes in the record (a break counts two).
 int recordBytes(QStringView boxText);
-
-// Keeps the box within `maxBytes` record bytes: whatever an edit adds beyond
-// that is cut from the end of what it added.
-void limitRecordBytes(QPlainTextEdit *box, int maxBytes = capacity);
+// Record bytes of one character of the box (or of its document, where a
+// paragraph separator stands for a break). The second half of a surrogate
+// pair adds nothing: the pair becomes one replacement byte.
+int bytesOf(QChar c);
 }

@@ -2,7 +2,8 @@
 
 #include "declarations/declarationform.h"
 #include "declarations/declarationpictures.h"
-#include "declarations/declarationtext.h"
+#include "declarations/declarationtextbox.h"
+#include "storage/text.h"
 #include "declarations/placeofissue.h"
 #include "ui/archivemessages.h"
 #include "ui/backdrop.h"
@@ -27,6 +28,7 @@ const QColor sandyBrown(0xF4, 0xA4, 0x60);
 DeclarationWindow::DeclarationWindow(DeclarationKind::Id kind, QWidget *parent)
     : ArchiveWindow(QString::fromLatin1(DeclarationKind::of(kind).objectName),
                     QString::fromUtf8(DeclarationKind::of(kind).caption),
+                    QString::fromLatin1(DeclarationKind::of(kind).tag),
                     QString::fromLatin1(DeclarationKind::of(kind).archive), SchedaDichiarazione::Size, parent),
       m_kind(DeclarationKind::of(kind))
 {
@@ -95,7 +97,7 @@ void DeclarationWindow::buildCommands()
         {QStringLiteral("cmdDaConsegnare"), [this] { undelivered(); }},
         {QStringLiteral("cmdGuida"), [this] { help(); }},
     };
-    for (const FormKit::CommandSpec &design : commands) {
+    for (const FormKit::CommandDesign &design : commands) {
         PictureButton *button = FormKit::addCommand(p, m_hints, design);
         const QString name = button->objectName();
         if (name == QLatin1String("cmdDaConsegnare"))
@@ -131,7 +133,7 @@ void DeclarationWindow::buildFields()
     QWidget *p = panel();
     const QFont boxFont = FormKit::verdana(12, true);
     const QFont labelFont = FormKit::verdana(9);
-    for (const FormKit::BoxSpec &design : boxes)
+    for (const FormKit::BoxDesign &design : boxes)
         FormKit::addBox(p, design, boxFont, labelFont);
     for (const SideLabel &side : sideLabels) {
         auto *label = new QLabel(QString::fromUtf8(side.text), p);
@@ -147,7 +149,7 @@ void DeclarationWindow::buildFields()
     m_text->setFont(FormKit::verdana(11));
     m_text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_text->setTabChangesFocus(true);
-    DeclarationText::limitRecordBytes(m_text);
+    DeclarationTextBox::limitRecordBytes(m_text);
 
     m_delivered = new QCheckBox(QStringLiteral("Consegnata"), p);
     m_delivered->setObjectName(QStringLiteral("chkConsegnata"));

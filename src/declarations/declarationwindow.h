@@ -27,8 +27,6 @@ public:
     explicit DeclarationWindow(DeclarationKind::Id kind, QWidget *parent = nullptr);
 
     const DeclarationKind &kind() const { return m_kind; }
-    // Text a satellite window finds in its lblMemory: "certificazioni" or "atti".
-    QString kindTag() const { return QString::fromLatin1(m_kind.tag); }
     // Puts a record just read from the archive on screen, every field trimmed,
     // and makes `position` the record on screen. The status line is kept.
     void showRecord(qint64 position, const QByteArray &record) override;

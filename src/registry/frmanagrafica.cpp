@@ -4,6 +4,7 @@
 #include "registry/registryform.h"
 #include "storage/archivefile.h"
 #include "storage/recordlayout.h"
+#include "storage/text.h"
 #include "ui/archivemessages.h"
 #include "ui/backdrop.h"
 #include "ui/dialogs.h"
@@ -36,7 +37,8 @@ QString sexMissing()
 }
 
 FrmAnagrafica::FrmAnagrafica(QWidget *parent)
-    : ArchiveWindow(QStringLiteral("frmAnagrafica"), caption, QLatin1String(ArchiveNames::registry),
+    : ArchiveWindow(QStringLiteral("frmAnagrafica"), caption, QStringLiteral("anagrafica"),
+                    QLatin1String(ArchiveNames::registry),
                     SchedaAnagrafica::Size, parent)
 {
     m_status = FormKit::addStatusBar(panel(), RegistryForm::rectOf(RegistryForm::statusBar));
@@ -77,7 +79,7 @@ void FrmAnagrafica::buildBoxes()
     QWidget *p = panel();
     const QFont boxFont = FormKit::verdana(9, true);
     const QFont labelFont = FormKit::verdana(8);
-    for (const FormKit::BoxSpec &design : RegistryForm::boxes)
+    for (const FormKit::BoxDesign &design : RegistryForm::boxes)
         m_boxes.append(FormKit::addBox(p, design, boxFont, labelFont));
     for (int i = 1; i < m_boxes.size(); ++i)
         QWidget::setTabOrder(m_boxes[i - 1], m_boxes[i]);
@@ -89,7 +91,7 @@ void FrmAnagrafica::buildBoxes()
 void FrmAnagrafica::buildCommands()
 {
     QWidget *p = panel();
-    for (const FormKit::CommandSpec &design : RegistryForm::commands)
+    for (const FormKit::CommandDesign &design : RegistryForm::commands)
         FormKit::addCommand(p, m_hints, design);
 
     addPositionLabel(RegistryForm::rectOf(RegistryForm::position), FormKit::verdana(10, true));

@@ -9,12 +9,12 @@
 // names of SchedaAnagrafica::layout.
 namespace RegistryForm {
 
-using FormKit::BoxSpec;
-using FormKit::CommandSpec;
+using FormKit::BoxDesign;
+using FormKit::CommandDesign;
 using Artwork::Icon;
 
 // In tab order, which is also the order Enter moves along (txtNote wraps to txtNome).
-inline constexpr BoxSpec boxes[] = {
+inline constexpr BoxDesign boxes[] = {
     {"txtNome", "NOME, COGNOME O RAGIONE SOCIALE:", 36, 116, 380, 250},
     {"txtIndirizzo", "INDIRIZZO:", 426, 116, 414, 250},
     {"txtNum", "N. CIVICO:", 850, 116, 108, 10},
@@ -65,7 +65,7 @@ inline constexpr const char *upperCaseBoxes[] = {
 inline constexpr const char *trimmedBoxes[] = {"txtEmail", "txtPec"};
 inline constexpr const char *digitsOnlyBox = "txtPartitaIva";
 
-inline constexpr CommandSpec commands[] = {
+inline constexpr CommandDesign commands[] = {
     {"cmdNuovo", 24, Icon::NewPage, "Prepara la schermata per l'inserimento di una nuova scheda."},
     {"cmdDuplica", 64, Icon::TwoPages,
      "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti."},

@@ -10,10 +10,10 @@ namespace {
 // Each table must tile its record exactly: offsets contiguous from 0, the
 // last field ending at the record size. Checked when compiling.
 template <int N>
-constexpr bool tilesRecord(const FieldSpec (&fields)[N], int size)
+constexpr bool tilesRecord(const LayoutField (&fields)[N], int size)
 {
     int next = 0;
-    for (const FieldSpec &f : fields) {
+    for (const LayoutField &f : fields) {
         if (f.offset != next || f.capacity < 1)
             return false;
         next += f.capacity + 1;
@@ -22,15 +22,15 @@ constexpr bool tilesRecord(const FieldSpec (&fields)[N], int size)
 }
 
 template <int N>
-constexpr int maxCapacity(const FieldSpec (&fields)[N])
+constexpr int maxCapacity(const LayoutField (&fields)[N])
 {
     int most = 0;
-    for (const FieldSpec &f : fields)
+    for (const LayoutField &f : fields)
         most = f.capacity > most ? f.capacity : most;
     return most;
 }
 
-constexpr FieldSpec registryFields[] = {
+constexpr LayoutField registryFields[] = {
     {"Nome", "txtNome", 0, 250},
     {"Indirizzo", "txtIndirizzo", 251, 250},
     {"Num", "txtNum", 502, 10},
@@ -72,7 +72,7 @@ constexpr FieldSpec registryFields[] = {
     {"Desc03", "lblDesc03", 3580, 250},
 };
 
-constexpr FieldSpec declarationFields[] = {
+constexpr LayoutField declarationFields[] = {
     {"Nome", "txtNome", 0, 250},
     {"DataNasc", "txtDataNasc", 251, 10},
     {"Sesso", "txtSesso", 262, 1},
@@ -149,7 +149,7 @@ QString Record::field(int i) const
 {
     if (i < 0 || i >= m_layout->fieldCount)
         return QString();
-    const FieldSpec &f = m_layout->field(i);
+    const LayoutField &f = m_layout->field(i);
     const QByteArrayView slot = QByteArrayView(m_bytes).sliced(f.offset, f.capacity + 1);
     return m_layout->encoding == RecordLayout::Encoding::Counted
             ? FieldCodec::decodeCounted(slot, f.capacity)
@@ -168,7 +168,7 @@ void Record::setField(int i, QStringView text)
 {
     if (i < 0 || i >= m_layout->fieldCount)
         return;
-    const FieldSpec &f = m_layout->field(i);
+    const LayoutField &f = m_layout->field(i);
     const QByteArray slot = m_layout->encoding == RecordLayout::Encoding::Counted
             ? FieldCodec::encodeCounted(text, f.capacity)
             : FieldCodec::encodeZeroTerminated(text, f.capacity);

@@ -5,7 +5,7 @@
 
 // A record layout as data: the one table of fields, offsets and capacities
 // that windows, searches and the export all read.
-struct FieldSpec
+struct LayoutField
 {
     const char *name;      // field name, e.g. "Nome"
     const char *control;   // control of the archive window that shows it, e.g. "txtNome"
@@ -20,10 +20,10 @@ struct RecordLayout
     const char *fileName;  // default archive file of this layout (first archive using it)
     int size;              // bytes of one record
     Encoding encoding;
-    const FieldSpec *fields;
+    const LayoutField *fields;
     int fieldCount;
 
-    const FieldSpec &field(int i) const { return fields[i]; }
+    const LayoutField &field(int i) const { return fields[i]; }
     int indexOf(QStringView nameOrControl) const;   // -1 when unknown
 };
 
@@ -78,11 +78,4 @@ namespace ArchiveNames {
 constexpr const char *registry = "Anagrafica.pro";
 constexpr const char *selfCertifications = "Archivio_Attestari.pro";
 constexpr const char *notorietyDeclarations = "Archivio_Atti_Notori.pro";
-}
-
-// Trimming as the whole program does it: characters of code 32 or below go
-// from both ends. Upper-casing changes the letters a to z only.
-namespace Text {
-QString trimmed(QStringView text);
-QString upperAz(QStringView text);
 }

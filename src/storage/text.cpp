@@ -1,4 +1,4 @@
-#include "storage/recordlayout.h"
+#include "storage/text.h"
 
 QString Text::trimmed(QStringView text)
 {

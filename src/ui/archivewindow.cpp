@@ -1,18 +1,21 @@
 #include "ui/archivewindow.h"
 
 #include "storage/recordlayout.h"
+#include "storage/text.h"
 #include "ui/archivemessages.h"
 #include "ui/backdrop.h"
 #include "ui/dialogs.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QVBoxLayout>
 
-ArchiveWindow::ArchiveWindow(const QString &objectName, const QString &caption, const QString &archive,
-                             int recordSize, QWidget *parent)
+ArchiveWindow::ArchiveWindow(const QString &objectName, const QString &caption, const QString &kindTag,
+                             const QString &archive, int recordSize, QWidget *parent)
     : QWidget(parent),
       m_backdrop(new Backdrop(Palette::archiveBlue(), QSize(994, 692), this)),
+      m_kindTag(kindTag),
       m_archive(archive),
       m_recordSize(recordSize)
 {
@@ -22,6 +25,17 @@ ArchiveWindow::ArchiveWindow(const QString &objectName, const QString &caption, 
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_backdrop);
     resize(1016, 713);
+}
+
+ArchiveWindow *ArchiveWindow::ofKind(QStringView tag)
+{
+    const QString wanted = Text::trimmed(tag);
+    if (wanted.isEmpty())
+        return nullptr;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (auto *window = qobject_cast<ArchiveWindow *>(top); window && window->kindTag() == wanted)
+            return window;
+    return nullptr;
 }
 
 QWidget *ArchiveWindow::panel() const
@@ -65,6 +79,26 @@ void ArchiveWindow::clearAttachments()
     for (const char *name : attachmentLabels)
         if (auto *label = panel()->findChild<QLabel *>(QLatin1String(name)))
             label->clear();
+}
+
+QStringList ArchiveWindow::attachments() const
+{
+    QStringList values;
+    for (const char *name : attachmentLabels) {
+        auto *label = panel()->findChild<QLabel *>(QLatin1String(name));
+        values.append(label ? Text::trimmed(label->text()) : QString());
+    }
+    return values;
+}
+
+void ArchiveWindow::setAttachments(const QStringList &values)
+{
+    int i = 0;
+    for (const char *name : attachmentLabels) {
+        if (auto *label = panel()->findChild<QLabel *>(QLatin1String(name)))
+            label->setText(Text::trimmed(values.value(i)));
+        ++i;
+    }
 }
 
 qint64 ArchiveWindow::position() const

@@ -1,6 +1,7 @@
 #pragma once
 #include "storage/recordbrowsing.h"
 
+#include <QStringList>
 #include <QWidget>
 
 class Backdrop;
@@ -18,8 +19,18 @@ class ArchiveWindow : public QWidget
 {
     Q_OBJECT
 public:
-    ArchiveWindow(const QString &objectName, const QString &caption, const QString &archive, int recordSize,
-                  QWidget *parent = nullptr);
+    ArchiveWindow(const QString &objectName, const QString &caption, const QString &kindTag,
+                  const QString &archive, int recordSize, QWidget *parent = nullptr);
+
+    // The program-wide archive window whose kind tag ("anagrafica",
+    // "certificazioni", "atti") is `tag`, trimmed; nullptr for any other text.
+    // Satellite windows find the window they serve through the tag they were given.
+    static ArchiveWindow *ofKind(QStringView tag);
+
+    // Text a satellite window finds in its lblMemory.
+    QString kindTag() const { return m_kindTag; }
+    // The archive file this window works on, in the program folder.
+    QString archive() const { return m_archive; }
 
     QWidget *panel() const;
     Backdrop *backdrop() const { return m_backdrop; }
@@ -28,6 +39,11 @@ public:
     virtual void showRecord(qint64 position, const QByteArray &record) = 0;
     // 1-based position of the stored record on screen; 0 for one not yet stored.
     qint64 position() const;
+
+    // The six attachment values, trimmed, in the order File01..03, Desc01..03,
+    // and their replacement (kept until the next save stores them).
+    QStringList attachments() const;
+    void setAttachments(const QStringList &values);
 
 signals:
     void closed();
@@ -55,6 +71,7 @@ protected:
 private:
     Backdrop *m_backdrop;
     QLabel *m_position = nullptr;
+    QString m_kindTag;
     QString m_archive;
     int m_recordSize;
 };

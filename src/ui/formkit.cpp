@@ -41,7 +41,7 @@ QFont FormKit::verdana(int pointSize, bool bold)
     return f;
 }
 
-QLineEdit *FormKit::addBox(QWidget *panel, const BoxSpec &design, const QFont &boxFont, const QFont &labelFont)
+QLineEdit *FormKit::addBox(QWidget *panel, const BoxDesign &design, const QFont &boxFont, const QFont &labelFont)
 {
     auto *box = new QLineEdit(panel);
     box->setObjectName(QLatin1String(design.control));
@@ -62,7 +62,7 @@ QLineEdit *FormKit::addBox(QWidget *panel, const BoxSpec &design, const QFont &b
     return box;
 }
 
-PictureButton *FormKit::addCommand(QWidget *panel, StatusHints *hints, const CommandSpec &design)
+PictureButton *FormKit::addCommand(QWidget *panel, StatusHints *hints, const CommandDesign &design)
 {
     const QString name = QLatin1String(design.control);
     PictureButton *button = design.caption

@@ -16,7 +16,7 @@ class StatusHints;
 // design pixel positions.
 namespace FormKit {
 
-struct BoxSpec
+struct BoxDesign
 {
     const char *control;   // objectName of the edit box
     const char *label;     // caption above it; nullptr for none
@@ -25,7 +25,7 @@ struct BoxSpec
     bool centred = false;
 };
 
-struct CommandSpec
+struct CommandDesign
 {
     const char *control;
     int x;
@@ -37,10 +37,10 @@ struct CommandSpec
 QFont verdana(int pointSize, bool bold = false);
 
 // An edit box 22 pixels high with its caption label 18 pixels above it.
-QLineEdit *addBox(QWidget *panel, const BoxSpec &design, const QFont &boxFont, const QFont &labelFont);
+QLineEdit *addBox(QWidget *panel, const BoxDesign &design, const QFont &boxFont, const QFont &labelFont);
 
 // A command picture: 37 x 39 at y 26, or 148 x 32 at y 28 when it has a caption.
-PictureButton *addCommand(QWidget *panel, StatusHints *hints, const CommandSpec &design);
+PictureButton *addCommand(QWidget *panel, StatusHints *hints, const CommandDesign &design);
 
 // A plain coloured surface (command group, section, field panel).
 QWidget *addSurface(QWidget *panel, const QString &name, const QRect &geometry, const QColor &fill,

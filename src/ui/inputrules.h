@@ -25,8 +25,6 @@ public:
     void upperCaseWhileTyping(QLineEdit *box);
     void trimWhileTyping(QLineEdit *box);
 
-    QWidget *enterTarget(QWidget *from) const { return m_next.value(from); }
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

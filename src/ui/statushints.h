@@ -18,7 +18,6 @@ public:
 
     void hint(QWidget *control, const QString &text);
     void blank(QWidget *surface);
-    QString hintOf(QWidget *control) const { return m_hints.value(control); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -1,6 +1,6 @@
 #include "validators/checkwindow.h"
 
-#include "storage/recordlayout.h"
+#include "storage/text.h"
 #include "ui/backdrop.h"
 #include "ui/dialogs.h"
 

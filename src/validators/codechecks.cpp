@@ -1,6 +1,6 @@
 #include "validators/codechecks.h"
 
-#include "storage/recordlayout.h"
+#include "storage/text.h"
 
 namespace {
 

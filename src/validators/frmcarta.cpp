@@ -1,6 +1,6 @@
 #include "validators/frmcarta.h"
 
-#include "storage/recordlayout.h"
+#include "storage/text.h"
 #include "validators/banners.h"
 #include "validators/codechecks.h"
 

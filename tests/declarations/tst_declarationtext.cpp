@@ -1,8 +1,7 @@
 // The free text of a declaration: line breaks between box and record, and
-// the limit of the record field counted in record bytes.
+// the record bytes a text takes.
 #include "declarations/declarationtext.h"
 
-#include <QPlainTextEdit>
 #include <QTest>
 
 class TestDeclarationText : public QObject
@@ -18,6 +17,8 @@ private slots:
         QTest::newRow("outer breaks go, inner stay")
             << QStringLiteral("\r\n\r\n  uno\r\n\r\n\r\ndue\r\n\r\n") << QStringLiteral("uno\n\n\ndue");
         QTest::newRow("empty") << QString() << QString();
+        QTest::newRow("no-break spaces are text, not blanks")
+            << QStringLiteral("a\u00A0\r\n\u00A0b") << QStringLiteral("a\u00A0\n\u00A0b");
     }
     void breaks()
     {
@@ -35,55 +36,7 @@ private slots:
         // A character beyond the code page becomes one byte, pair or not.
         QCOMPARE(DeclarationText::recordBytes(QString::fromUtf8("€\xF0\x9F\x98\x80")), 2);
     }
-
-    // The box never holds more than the record can keep; what an edit adds
-    // beyond that is cut from the end of the addition, line breaks counting two.
-    void limit_data()
-    {
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<int>("cursor");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("after");
-        const QString full = QString(4998, QLatin1Char('x'));
-        QTest::newRow("a break that does not fit") << full + QStringLiteral("y") << 4999 << QStringLiteral("\n")
-                                                   << full + QStringLiteral("y");
-        QTest::newRow("a break that fits") << full << 4998 << QStringLiteral("\n") << full + QStringLiteral("\n");
-        QTest::newRow("paste in the middle cut at its end")
-            << full << 2 << QStringLiteral("abc") << QStringLiteral("xxab") + QString(4996, QLatin1Char('x'));
-        QTest::newRow("pasted lines") << full << 4998 << QStringLiteral("a\nb")
-                                      << full + QStringLiteral("a");
-        // The record would hold '?' for them: they never enter the text.
-        QTest::newRow("characters outside the code page dropped")
-            << QStringLiteral("ab") << 1 << QStringLiteral("Łx€😀y") << QStringLiteral("ax€yb");
-        QTest::newRow("dropped before the limit is reckoned")
-            << full << 4998 << QStringLiteral("ŁŁab") << full + QStringLiteral("ab");
-    }
-    void limit()
-    {
-        QFETCH(QString, before);
-        QFETCH(int, cursor);
-        QFETCH(QString, typed);
-        QFETCH(QString, after);
-        QPlainTextEdit box;
-        DeclarationText::limitRecordBytes(&box);
-        box.setPlainText(before);
-        QTextCursor c = box.textCursor();
-        c.setPosition(cursor);
-        box.setTextCursor(c);
-        box.insertPlainText(typed);
-        QCOMPARE(box.toPlainText(), after);
-        QVERIFY(DeclarationText::recordBytes(box.toPlainText()) <= DeclarationText::capacity);
-    }
-
-    void longTextShownIsCut()
-    {
-        QPlainTextEdit box;
-        DeclarationText::limitRecordBytes(&box);
-        box.setPlainText(QString(3000, QLatin1Char('a')) + QStringLiteral("\n") + QString(3000, QLatin1Char('b')));
-        QCOMPARE(DeclarationText::recordBytes(box.toPlainText()), 5000);
-        QVERIFY(box.toPlainText().startsWith(QString(3000, QLatin1Char('a')) + QStringLiteral("\nbb")));
-    }
 };
 
-QTEST_MAIN(TestDeclarationText)
+QTEST_GUILESS_MAIN(TestDeclarationText)
 #include "tst_declarationtext.moc"

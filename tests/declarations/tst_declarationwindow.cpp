@@ -56,7 +56,7 @@ void writeFile(const QString &path, const QByteArray &bytes)
 // The bytes of one field of record n (1-based) of an archive, up to its zero.
 QByteArray storedField(const QByteArray &archive, int n, int field)
 {
-    const FieldSpec &f = SchedaDichiarazione::layout.field(field);
+    const LayoutField &f = SchedaDichiarazione::layout.field(field);
     const QByteArray slot = archive.mid((n - 1) * R + f.offset, f.capacity + 1);
     return slot.left(slot.indexOf('\0'));
 }

@@ -3,6 +3,7 @@
 #include "registryfixture.h"
 
 #include "fakedialogs.h"
+#include "storage/text.h"
 #include "testfolder.h"
 #include "ui/archivemessages.h"
 #include "ui/backdrop.h"
@@ -382,7 +383,7 @@ void TestRegistryInput::boxesMatchRecordAndDoNotOverlap()
 
     QList<QWidget *> placed;
     for (int i = 0; i < SchedaAnagrafica::FieldCount; ++i) {
-        const FieldSpec &field = SchedaAnagrafica::layout.field(i);
+        const LayoutField &field = SchedaAnagrafica::layout.field(i);
         const QString name = QLatin1String(field.control);
         if (name.startsWith(QLatin1String("lbl"))) {
             QVERIFY2(!label(window, name)->isVisible(), field.control);

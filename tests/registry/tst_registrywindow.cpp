@@ -177,7 +177,7 @@ void TestRegistryWindow::everyFieldTrimmedOnShowAndSave()
     for (int i = 0; i < SchedaAnagrafica::FieldCount; ++i)
         QCOMPARE(records[0].field(i), core(i));
     // A trimmed field leaves no trace of its blanks in the bytes either.
-    const FieldSpec &nome = SchedaAnagrafica::layout.field(SchedaAnagrafica::Nome);
+    const LayoutField &nome = SchedaAnagrafica::layout.field(SchedaAnagrafica::Nome);
     QCOMPARE(int(records[0].bytes().at(nome.offset)), core(SchedaAnagrafica::Nome).size());
 }
 

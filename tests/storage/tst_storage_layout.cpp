@@ -107,7 +107,7 @@ void TstStorageLayout::fieldTable(const RecordLayout &layout)
     QFETCH(int, capacity);
 
     QVERIFY(index < layout.fieldCount);
-    const FieldSpec &f = layout.field(index);
+    const LayoutField &f = layout.field(index);
     QCOMPARE(QString::fromLatin1(f.name), name);
     QCOMPARE(QString::fromLatin1(f.control), control);
     QCOMPARE(f.offset, offset);
@@ -131,7 +131,7 @@ void TstStorageLayout::layoutsTileTheirRecords()
     QCOMPARE(QString::fromLatin1(dec.fileName), QStringLiteral("Archivio_Attestari.pro"));
 
     for (const RecordLayout *layout : {&reg, &dec}) {
-        const FieldSpec &last = layout->field(layout->fieldCount - 1);
+        const LayoutField &last = layout->field(layout->fieldCount - 1);
         QCOMPARE(last.offset + last.capacity + 1, layout->size);
     }
 }

@@ -13,7 +13,7 @@ private slots:
     void boxesTakeOnlyStorableCharacters()
     {
         QWidget panel;
-        const FormKit::BoxSpec design{"txtNome", "NOME:", 10, 30, 200, 250};
+        const FormKit::BoxDesign design{"txtNome", "NOME:", 10, 30, 200, 250};
         QLineEdit *box = FormKit::addBox(&panel, design, QFont(), QFont());
         typeText(box, QStringLiteral("Niccolò "));
         typeText(box, QStringLiteral("Łukasz"));

@@ -257,5 +257,5 @@ void TstCodeChecks::cardDigitsStopAtTwenty()
     QVERIFY(!checkCard(u"4111 1111 1111 1111 1116 5").valid);
 }
 
-QTEST_MAIN(TstCodeChecks)
+QTEST_GUILESS_MAIN(TstCodeChecks)
 #include "tst_validators_checks.moc"

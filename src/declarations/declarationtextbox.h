@@ -1,0 +1,18 @@
+#pragma once
+#include "declarations/declarationtext.h"
+
+#include <QString>
+
+class QPlainTextEdit;
+
+// The declaration text box as the record sees it.
+namespace DeclarationTextBox {
+// The text exactly as the box holds it, breaks as LF: a no-break space stays
+// one, so a text read and saved again keeps every byte nobody touched.
+QString text(const QPlainTextEdit *box);
+
+// Keeps the box within `maxBytes` record bytes: whatever an edit adds beyond
+// that is cut from the end of what it added. Characters the archive cannot
+// store never enter it.
+void limitRecordBytes(QPlainTextEdit *box, int maxBytes = DeclarationText::capacity);
+}
