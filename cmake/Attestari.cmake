@@ -24,9 +24,15 @@ function(attestari_module name)
     get_filename_component(file ${file} ABSOLUTE BASE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
     list(REMOVE_ITEM sources ${file})
   endforeach()
-  add_library(attestari_${name} STATIC ${sources})
-  target_include_directories(attestari_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
-  target_link_libraries(attestari_${name} PUBLIC attestari_core ${M_DEPS})
+  if(sources)
+    add_library(attestari_${name} STATIC ${sources})
+    target_include_directories(attestari_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(attestari_${name} PUBLIC attestari_core ${M_DEPS})
+  else()
+    # A folder whose windows are still to come: nothing to build, usable as a dependency.
+    add_library(attestari_${name} INTERFACE)
+    target_link_libraries(attestari_${name} INTERFACE attestari_core ${M_DEPS})
+  endif()
 endfunction()
 
 # A Qt Test executable from <name>.cpp in the current folder, run offscreen by CTest.
