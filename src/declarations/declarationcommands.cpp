@@ -21,7 +21,7 @@ QString todayText()
 }
 }
 
-void DeclarationWindow::newDeclaration()
+void DeclarationWindow::cmdNuovoClick()
 {
     for (int i = 0; i <= SchedaDichiarazione::Tel; ++i)
         m_boxes[i]->clear();
@@ -86,7 +86,12 @@ QByteArray DeclarationWindow::recordFromScreen() const
     return record.bytes();
 }
 
-void DeclarationWindow::save()
+void DeclarationWindow::cmdDuplicaClick()
+{
+    duplicate();
+}
+
+void DeclarationWindow::cmdSalvaClick()
 {
     if (!checkForSave())
         return;
@@ -103,12 +108,24 @@ void DeclarationWindow::print(bool preview)
     Q_UNUSED(preview);
 }
 
-void DeclarationWindow::today()
+void DeclarationWindow::cmdAnteprimaClick() { print(true); }
+void DeclarationWindow::cmdStampaClick() { print(false); }
+void DeclarationWindow::cmdPrimoClick() { browse(RecordBrowsing::Move::First); }
+void DeclarationWindow::cmdIndietroClick() { browse(RecordBrowsing::Move::Previous); }
+void DeclarationWindow::cmdAvantiClick() { browse(RecordBrowsing::Move::Next); }
+void DeclarationWindow::cmdUltimoClick() { browse(RecordBrowsing::Move::Last); }
+
+void DeclarationWindow::cmdEsciClick()
+{
+    close();
+}
+
+void DeclarationWindow::impOggiClick()
 {
     box("txtData")->setText(todayText());
 }
 
-void DeclarationWindow::checkFiscalCode()
+void DeclarationWindow::btnCodFiscClick()
 {
     // Digits only make a company's fiscal code, its VAT number: the opener
     // picks the VAT check for those and the fiscal-code check otherwise.

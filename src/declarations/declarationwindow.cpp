@@ -9,7 +9,6 @@
 #include "ui/backdrop.h"
 #include "ui/drawnpicture.h"
 #include "ui/inputrules.h"
-#include "ui/picturebutton.h"
 #include "ui/statushints.h"
 
 #include <QCheckBox>
@@ -49,82 +48,74 @@ DeclarationWindow::DeclarationWindow(DeclarationKind::Id kind, QWidget *parent)
 void DeclarationWindow::buildSurfaces()
 {
     using namespace DeclarationForm;
+    using FormKit::rectOf;
     QWidget *p = panel();
-    m_status = FormKit::addStatusBar(p, statusBar);
+    m_status = FormKit::addStatusBar(p, rectOf(statusBar));
     m_status->setText(ArchiveMessages::readyStatus());
     m_hints = new StatusHints(m_status, this);
     m_hints->blank(this);
     m_hints->blank(backdrop());
     m_hints->blank(p);
 
-    for (int i = 0; i < 6; ++i)
-        m_hints->blank(FormKit::addSurface(p, QStringLiteral("shpComandi%1").arg(i + 1), commandGroups[i],
-                                           white, QColor(0x9F, 0xB6, 0xCD), 4));
-    m_hints->blank(FormKit::addSurface(p, QStringLiteral("shpSezione"), section, Palette::section()));
-    m_hints->blank(FormKit::addSurface(p, QStringLiteral("shpFoglio"), sheet, white));
+    auto surface = [p](const SurfaceDesign &s, const QColor &fill, const QColor &stroke = QColor(), int radius = 0) {
+        return FormKit::addSurface(p, QLatin1String(s.name), rectOf(s), fill, stroke, radius);
+    };
+    for (const SurfaceDesign &group : commandGroups)
+        m_hints->blank(surface(group, white, QColor(0x9F, 0xB6, 0xCD), 4));
+    m_hints->blank(surface(section, Palette::section()));
+    m_hints->blank(surface(sheet, white));
 
     const QString title = QString::fromUtf8(m_kind.headingTitle);
     const QString law = QString::fromUtf8(m_kind.headingLaw);
-    new DrawnPicture(QStringLiteral("imgIntestazione"), heading,
+    new DrawnPicture(QLatin1String(heading.name), rectOf(heading),
                      [title, law](QPainter &painter, const QRectF &r) {
                          DeclarationPictures::paintHeading(painter, r, title, law);
                      },
                      p);
-    m_hints->blank(FormKit::addSurface(p, QStringLiteral("shpCampi"), fieldArea, fieldColour));
-    FormKit::addSurface(p, QStringLiteral("shpLuogoData"), placeAndDate, fieldColour);
-    new DrawnPicture(QStringLiteral("imgFirma"), signature, &DeclarationPictures::paintSignature, p);
-    new DrawnPicture(QStringLiteral("imgDichiara"), declares, &DeclarationPictures::paintDeclares, p);
-    m_hints->blank(FormKit::addSurface(p, QStringLiteral("shpConsegnata"), deliveredBackground, sandyBrown,
-                                       QColor(0xC0, 0x7A, 0x3A), 3));
+    m_hints->blank(surface(fieldArea, fieldColour));
+    surface(placeAndDate, fieldColour);
+    new DrawnPicture(QLatin1String(signature.name), rectOf(signature), &DeclarationPictures::paintSignature, p);
+    new DrawnPicture(QLatin1String(declares.name), rectOf(declares), &DeclarationPictures::paintDeclares, p);
+    m_hints->blank(surface(deliveredBackground, sandyBrown, QColor(0xC0, 0x7A, 0x3A), 3));
 }
+
+using Icon = Artwork::Icon;
+
+const FormKit::Command<DeclarationWindow> DeclarationWindow::commands[] = {
+    {{"cmdNuovo", 24, Icon::NewPage, nullptr}, &DeclarationWindow::cmdNuovoClick},
+    {{"cmdDuplica", 64, Icon::TwoPages, nullptr}, &DeclarationWindow::cmdDuplicaClick},
+    {{"cmdSalva", 104, Icon::Diskette, nullptr}, &DeclarationWindow::cmdSalvaClick},
+    {{"cmdTrova", 144, Icon::Magnifier, nullptr}, &DeclarationWindow::cmdTrovaClick},
+    {{"cmdFile", 200, Icon::PaperClip, nullptr, "Allega file"}, &DeclarationWindow::cmdFileClick},
+    {{"cmdAnteprima", 366, Icon::Preview, "Visualizza l'anteprima di stampa della scheda corrente."},
+     &DeclarationWindow::cmdAnteprimaClick},
+    {{"cmdStampa", 406, Icon::Printer, nullptr, "Stampa"}, &DeclarationWindow::cmdStampaClick},
+    {{"cmdPrimo", 574, Icon::First, nullptr}, &DeclarationWindow::cmdPrimoClick},
+    {{"cmdIndietro", 616, Icon::Back, nullptr}, &DeclarationWindow::cmdIndietroClick},
+    {{"cmdAvanti", 696, Icon::Forward, nullptr}, &DeclarationWindow::cmdAvantiClick},
+    {{"cmdUltimo", 738, Icon::Last, nullptr}, &DeclarationWindow::cmdUltimoClick},
+    {{"cmdEsporta", 795, Icon::Spreadsheet, nullptr}, &DeclarationWindow::cmdEsportaClick},
+    // Its hint names the kind of declaration; set with the kind.
+    {{"cmdDaConsegnare", 835, Icon::WarningTriangle, nullptr}, &DeclarationWindow::cmdDaConsegnareClick},
+    {{"cmdGuida", 892, Icon::Help, nullptr}, &DeclarationWindow::cmdGuidaClick},
+    {{"cmdEsci", 934, Icon::Exit, nullptr}, &DeclarationWindow::cmdEsciClick},
+};
+
+const FormKit::SmallButton<DeclarationWindow> DeclarationWindow::smallButtons[] = {
+    {{"impPersona", 404, 182, Icon::ArrowLeft, "Importa i dati dall'archivio anagrafico."},
+     &DeclarationWindow::impPersonaClick},
+    {{"btnCodFisc", 260, 230, Icon::Tick, "Controlla il codice fiscale."}, &DeclarationWindow::btnCodFiscClick},
+    {{"impOggi", 508, 585, Icon::ArrowLeft, "Inserisci la data corrente."}, &DeclarationWindow::impOggiClick},
+};
 
 void DeclarationWindow::buildCommands()
 {
-    using namespace DeclarationForm;
     QWidget *p = panel();
-    using Move = RecordBrowsing::Move;
-    const QHash<QString, std::function<void()>> actions = {
-        {QStringLiteral("cmdNuovo"), [this] { newDeclaration(); }},
-        {QStringLiteral("cmdDuplica"), [this] { duplicate(); }},
-        {QStringLiteral("cmdSalva"), [this] { save(); }},
-        {QStringLiteral("cmdTrova"), [this] { find(); }},
-        {QStringLiteral("cmdFile"), [this] { attach(); }},
-        {QStringLiteral("cmdPrimo"), [this] { browse(Move::First); }},
-        {QStringLiteral("cmdIndietro"), [this] { browse(Move::Previous); }},
-        {QStringLiteral("cmdAvanti"), [this] { browse(Move::Next); }},
-        {QStringLiteral("cmdUltimo"), [this] { browse(Move::Last); }},
-        {QStringLiteral("cmdEsporta"), [this] { exportArchive(); }},
-        {QStringLiteral("cmdDaConsegnare"), [this] { undelivered(); }},
-        {QStringLiteral("cmdGuida"), [this] { help(); }},
-    };
-    for (const FormKit::CommandDesign &design : commands) {
-        PictureButton *button = FormKit::addCommand(p, m_hints, design);
-        const QString name = button->objectName();
-        if (name == QLatin1String("cmdDaConsegnare"))
-            m_hints->hint(button, QString::fromUtf8(m_kind.undeliveredHint));
-        if (name == QLatin1String("cmdEsci"))
-            connect(button, &QAbstractButton::clicked, this, &QWidget::close);
-        else if (name == QLatin1String("cmdAnteprima"))
-            connect(button, &QAbstractButton::clicked, this, [this] { print(true); });
-        else if (name == QLatin1String("cmdStampa"))
-            connect(button, &QAbstractButton::clicked, this, [this] { print(false); });
-        else
-            connect(button, &QAbstractButton::clicked, this, actions.value(name));
-    }
-
-    addPositionLabel(positionGeometry, FormKit::verdana(12, true));
-
-    for (const SmallButton &design : smallButtons) {
-        auto *button = new PictureButton(QLatin1String(design.control), design.icon, p);
-        button->setGeometry(design.x, design.y, 22, 22);
-        m_hints->hint(button, QString::fromUtf8(design.hint));
-    }
-    connect(p->findChild<PictureButton *>(QStringLiteral("impPersona")), &QAbstractButton::clicked, this,
-            &DeclarationWindow::importPerson);
-    connect(p->findChild<PictureButton *>(QStringLiteral("btnCodFisc")), &QAbstractButton::clicked, this,
-            &DeclarationWindow::checkFiscalCode);
-    connect(p->findChild<PictureButton *>(QStringLiteral("impOggi")), &QAbstractButton::clicked, this,
-            &DeclarationWindow::today);
+    FormKit::addCommands(this, p, m_hints, commands);
+    FormKit::addSmallButtons(this, p, m_hints, smallButtons);
+    m_hints->hint(p->findChild<QWidget *>(QStringLiteral("cmdDaConsegnare")),
+                  QString::fromUtf8(m_kind.undeliveredHint));
+    addPositionLabel(FormKit::rectOf(DeclarationForm::position), FormKit::verdana(12, true));
 }
 
 void DeclarationWindow::buildFields()
@@ -164,18 +155,16 @@ void DeclarationWindow::buildKeyboard()
 {
     using namespace DeclarationForm;
     QWidget *p = panel();
-    auto widget = [p](const char *name) { return p->findChild<QWidget *>(QLatin1String(name)); };
+    QList<QWidget *> order;
+    for (const char *name : tabOrder)
+        order.append(p->findChild<QWidget *>(QLatin1String(name)));
 
-    for (int i = 1; i < int(std::size(tabOrder)); ++i)
-        QWidget::setTabOrder(widget(tabOrder[i - 1]), widget(tabOrder[i]));
-
-    m_rules = new InputRules(this);
-    for (const Pair &pair : enterChain)
-        m_rules->enterMovesTo(widget(pair.from), widget(pair.to));
+    auto *rules = new InputRules(this);
+    rules->followTabOrder(order);
     for (const char *name : oneCharacterBoxes)
-        m_rules->oneCharacter(box(name));
+        rules->oneCharacter(box(name));
     for (const char *name : upperCaseBoxes)
-        m_rules->upperCaseWhileTyping(box(name));
+        rules->upperCaseWhileTyping(box(name));
 }
 
 QLineEdit *DeclarationWindow::box(const char *control) const
@@ -220,7 +209,7 @@ void DeclarationWindow::showEvent(QShowEvent *event)
     // Only when the menu shows the window, not when the desktop restores it.
     if (!event->spontaneous()) {
         box("txtLuogo")->setText(PlaceOfIssue::read());
-        newDeclaration();
+        cmdNuovoClick();
     }
     ArchiveWindow::showEvent(event);
 }

@@ -2,17 +2,14 @@
 #include "declarations/declarationkind.h"
 #include "storage/recordlayout.h"
 #include "ui/archivewindow.h"
+#include "ui/formkit.h"
 
 #include <QStringList>
 
-#include <memory>
-
-class ArchiveFile;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
-class InputRules;
 class StatusHints;
 
 // The record window of a declaration archive: frmCertificazioni over the
@@ -50,27 +47,39 @@ private:
     void buildKeyboard();
 
     // Commands (declarationcommands.cpp).
-    void newDeclaration();
-    void save();
-    void print(bool preview);
-    void today();
-    void checkFiscalCode();
-    void attach() {}
-    void importPerson() {}
-    void find() {}
-    void undelivered() {}
-    void exportArchive() {}
-    void help() {}
+    void cmdNuovoClick();
+    void cmdDuplicaClick();
+    void cmdSalvaClick();
+    void cmdAnteprimaClick();
+    void cmdStampaClick();
+    void cmdPrimoClick();
+    void cmdIndietroClick();
+    void cmdAvantiClick();
+    void cmdUltimoClick();
+    void cmdEsciClick();
+    void impOggiClick();
+    void btnCodFiscClick();
+    // Satellite windows still to come.
+    void cmdTrovaClick() {}
+    void cmdFileClick() {}
+    void cmdEsportaClick() {}
+    void cmdDaConsegnareClick() {}
+    void cmdGuidaClick() {}
+    void impPersonaClick() {}
+
+    // The command bar and the small buttons beside the boxes, each with its handler.
+    static const FormKit::Command<DeclarationWindow> commands[];
+    static const FormKit::SmallButton<DeclarationWindow> smallButtons[];
 
     bool checkForSave();
     bool checkForPrint();
+    void print(bool preview);
     QByteArray recordFromScreen() const;
 
     QLineEdit *box(const char *control) const;
 
     const DeclarationKind &m_kind;
     StatusHints *m_hints = nullptr;
-    InputRules *m_rules = nullptr;
     QLabel *m_status = nullptr;
     QPlainTextEdit *m_text = nullptr;
     QCheckBox *m_delivered = nullptr;

@@ -2,7 +2,6 @@
 
 #include "registry/envelopefigure.h"
 #include "registry/registryform.h"
-#include "storage/archivefile.h"
 #include "storage/recordlayout.h"
 #include "storage/text.h"
 #include "ui/archivemessages.h"
@@ -11,7 +10,6 @@
 #include "ui/formchecks.h"
 #include "ui/formkit.h"
 #include "ui/inputrules.h"
-#include "ui/picturebutton.h"
 #include "ui/statushints.h"
 #include "validators/checkwindows.h"
 
@@ -48,7 +46,6 @@ FrmAnagrafica::FrmAnagrafica(QWidget *parent)
     buildSurfaces();
     buildBoxes();
     buildCommands();
-    buildSideButtons();
     applyInputRules();
     bindFields();
 }
@@ -60,12 +57,12 @@ void FrmAnagrafica::buildSurfaces()
     QWidget *p = panel();
     m_hints->blank(backdrop());
     m_hints->blank(p);
-    for (const Surface &g : commandGroups)
+    for (const FormKit::SurfaceDesign &g : commandGroups)
         m_hints->blank(FormKit::addSurface(p, QLatin1String(g.name), rectOf(g), Qt::white,
                                            QColor(0xA9, 0xBF, 0xD6), 6));
     m_hints->blank(FormKit::addSurface(p, QLatin1String(section.name), rectOf(section), Palette::section(),
                                        QColor(0xA9, 0xBF, 0xD6), 6));
-    for (const Surface &f : fieldPanels)
+    for (const FormKit::SurfaceDesign &f : fieldPanels)
         m_hints->blank(FormKit::addSurface(p, QLatin1String(f.name), rectOf(f), Qt::white,
                                            QColor(0xA9, 0xBF, 0xD6), 4));
 
@@ -81,77 +78,52 @@ void FrmAnagrafica::buildBoxes()
     const QFont labelFont = FormKit::verdana(8);
     for (const FormKit::BoxDesign &design : RegistryForm::boxes)
         m_boxes.append(FormKit::addBox(p, design, boxFont, labelFont));
-    for (int i = 1; i < m_boxes.size(); ++i)
-        QWidget::setTabOrder(m_boxes[i - 1], m_boxes[i]);
     p->setStyleSheet(FormKit::focusColouringStyle());
 
     addAttachmentLabels();
 }
 
+using Icon = Artwork::Icon;
+
+const FormKit::Command<FrmAnagrafica> FrmAnagrafica::commands[] = {
+    {{"cmdNuovo", 24, Icon::NewPage, nullptr}, &FrmAnagrafica::cmdNuovoClick},
+    {{"cmdDuplica", 64, Icon::TwoPages, nullptr}, &FrmAnagrafica::cmdDuplicaClick},
+    {{"cmdSalva", 104, Icon::Diskette, nullptr}, &FrmAnagrafica::cmdSalvaClick},
+    {{"cmdTrova", 144, Icon::Magnifier, nullptr}, &FrmAnagrafica::cmdTrovaClick},
+    {{"cmdFile", 200, Icon::PaperClip, nullptr, "Allega file"}, &FrmAnagrafica::cmdFileClick},
+    {{"cmdStampa", 368, Icon::Printer, nullptr, "Stampa"}, &FrmAnagrafica::cmdStampaClick},
+    {{"cmdPrimo", 538, Icon::First, nullptr}, &FrmAnagrafica::cmdPrimoClick},
+    {{"cmdIndietro", 580, Icon::Back, nullptr}, &FrmAnagrafica::cmdIndietroClick},
+    {{"cmdAvanti", 696, Icon::Forward, nullptr}, &FrmAnagrafica::cmdAvantiClick},
+    {{"cmdUltimo", 738, Icon::Last, nullptr}, &FrmAnagrafica::cmdUltimoClick},
+    {{"cmdEsporta", 795, Icon::Spreadsheet, nullptr}, &FrmAnagrafica::cmdEsportaClick},
+    {{"cmdQuestioni", 835, Icon::WarningTriangle, "Visualizza il riepilogo delle questioni in sospeso."},
+     &FrmAnagrafica::cmdQuestioniClick},
+    {{"cmdGuida", 892, Icon::Help, nullptr}, &FrmAnagrafica::cmdGuidaClick},
+    {{"cmdEsci", 934, Icon::Exit, nullptr}, &FrmAnagrafica::cmdEsciClick},
+};
+
+const FormKit::SmallButton<FrmAnagrafica> FrmAnagrafica::sideButtons[] = {
+    {{"btnEmail", 936, 164, Icon::Envelope, "Invia una e-mail all'indirizzo indicato."},
+     &FrmAnagrafica::btnEmailClick},
+    {{"btnCodFisc", 936, 238, Icon::Tick, "Controlla il codice fiscale."}, &FrmAnagrafica::btnCodFiscClick},
+    {{"btnPartitaIva", 244, 286, Icon::Tick, "Controlla il numero di partita IVA."},
+     &FrmAnagrafica::btnPartitaIvaClick},
+    {{"btnIban", 688, 286, Icon::Tick, "Controlla l'IBAN."}, &FrmAnagrafica::btnIbanClick},
+    {{"btnCarta", 316, 334, Icon::Tick, "Controlla il numero di carta di credito."}, &FrmAnagrafica::btnCartaClick},
+};
+
 void FrmAnagrafica::buildCommands()
 {
-    QWidget *p = panel();
-    for (const FormKit::CommandDesign &design : RegistryForm::commands)
-        FormKit::addCommand(p, m_hints, design);
-
+    FormKit::addCommands(this, panel(), m_hints, commands);
+    FormKit::addSmallButtons(this, panel(), m_hints, sideButtons);
     addPositionLabel(RegistryForm::rectOf(RegistryForm::position), FormKit::verdana(10, true));
-
-    const struct
-    {
-        const char *control;
-        void (FrmAnagrafica::*handler)();
-    } handlers[] = {
-        {"cmdNuovo", &FrmAnagrafica::cmdNuovoClick},
-        {"cmdDuplica", &FrmAnagrafica::cmdDuplicaClick},
-        {"cmdSalva", &FrmAnagrafica::cmdSalvaClick},
-        {"cmdTrova", &FrmAnagrafica::cmdTrovaClick},
-        {"cmdFile", &FrmAnagrafica::cmdFileClick},
-        {"cmdStampa", &FrmAnagrafica::cmdStampaClick},
-        {"cmdPrimo", &FrmAnagrafica::cmdPrimoClick},
-        {"cmdIndietro", &FrmAnagrafica::cmdIndietroClick},
-        {"cmdAvanti", &FrmAnagrafica::cmdAvantiClick},
-        {"cmdUltimo", &FrmAnagrafica::cmdUltimoClick},
-        {"cmdEsporta", &FrmAnagrafica::cmdEsportaClick},
-        {"cmdQuestioni", &FrmAnagrafica::cmdQuestioniClick},
-        {"cmdGuida", &FrmAnagrafica::cmdGuidaClick},
-        {"cmdEsci", &FrmAnagrafica::cmdEsciClick},
-    };
-    for (const auto &h : handlers) {
-        auto *button = p->findChild<PictureButton *>(QLatin1String(h.control), Qt::FindDirectChildrenOnly);
-        Q_ASSERT(button);
-        connect(button, &PictureButton::clicked, this, h.handler);
-    }
-}
-
-void FrmAnagrafica::buildSideButtons()
-{
-    QWidget *p = panel();
-    const struct
-    {
-        const char *control;
-        void (FrmAnagrafica::*handler)();
-    } handlers[] = {
-        {"btnEmail", &FrmAnagrafica::btnEmailClick},
-        {"btnCodFisc", &FrmAnagrafica::btnCodFiscClick},
-        {"btnPartitaIva", &FrmAnagrafica::btnPartitaIvaClick},
-        {"btnIban", &FrmAnagrafica::btnIbanClick},
-        {"btnCarta", &FrmAnagrafica::btnCartaClick},
-    };
-    for (const RegistryForm::SideButton &design : RegistryForm::sideButtons) {
-        auto *button = new PictureButton(QLatin1String(design.control), design.icon, p);
-        button->setGeometry(design.x, design.y, 22, 22);
-        m_hints->hint(button, QString::fromUtf8(design.hint));
-        for (const auto &h : handlers)
-            if (qstrcmp(h.control, design.control) == 0)
-                connect(button, &PictureButton::clicked, this, h.handler);
-    }
 }
 
 void FrmAnagrafica::applyInputRules()
 {
     auto *rules = new InputRules(this);
-    for (int i = 0; i < m_boxes.size(); ++i)
-        rules->enterMovesTo(m_boxes[i], m_boxes[(i + 1) % m_boxes.size()]);
+    rules->followTabOrder(QList<QWidget *>(m_boxes.begin(), m_boxes.end()));
     for (const char *name : RegistryForm::oneCharacterBoxes)
         rules->oneCharacter(box(name));
     for (const char *name : RegistryForm::upperCaseBoxes)

@@ -1,5 +1,6 @@
 #pragma once
 #include "ui/archivewindow.h"
+#include "ui/formkit.h"
 
 #include <QByteArray>
 #include <QList>
@@ -43,6 +44,10 @@ private:
     void cmdQuestioniClick() {}
     void cmdGuidaClick() {}
 
+    // The command bar and the small buttons beside the boxes, each with its handler.
+    static const FormKit::Command<FrmAnagrafica> commands[];
+    static const FormKit::SmallButton<FrmAnagrafica> sideButtons[];
+
     void btnEmailClick();
     void btnCodFiscClick();
     void btnPartitaIvaClick();
@@ -52,7 +57,6 @@ private:
     void buildSurfaces();
     void buildBoxes();
     void buildCommands();
-    void buildSideButtons();
     void applyInputRules();
     void bindFields();
 

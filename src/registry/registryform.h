@@ -10,10 +10,12 @@
 namespace RegistryForm {
 
 using FormKit::BoxDesign;
-using FormKit::CommandDesign;
-using Artwork::Icon;
+using FormKit::SurfaceDesign;
+using FormKit::rectOf;
 
 // In tab order, which is also the order Enter moves along (txtNote wraps to txtNome).
+// The commands and the small buttons beside the boxes, with their handlers,
+// are tables of the window itself (frmanagrafica.cpp).
 inline constexpr BoxDesign boxes[] = {
     {"txtNome", "NOME, COGNOME O RAGIONE SOCIALE:", 36, 116, 380, 250},
     {"txtIndirizzo", "INDIRIZZO:", 426, 116, 414, 250},
@@ -65,33 +67,9 @@ inline constexpr const char *upperCaseBoxes[] = {
 inline constexpr const char *trimmedBoxes[] = {"txtEmail", "txtPec"};
 inline constexpr const char *digitsOnlyBox = "txtPartitaIva";
 
-inline constexpr CommandDesign commands[] = {
-    {"cmdNuovo", 24, Icon::NewPage, "Prepara la schermata per l'inserimento di una nuova scheda."},
-    {"cmdDuplica", 64, Icon::TwoPages,
-     "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti."},
-    {"cmdSalva", 104, Icon::Diskette, "Salva la scheda corrente in archivio."},
-    {"cmdTrova", 144, Icon::Magnifier, "Trova una scheda in archivio."},
-    {"cmdFile", 200, Icon::PaperClip, "Allega file alla scheda corrente.", "Allega file"},
-    {"cmdStampa", 368, Icon::Printer, "Stampa la scheda corrente.", "Stampa"},
-    {"cmdPrimo", 538, Icon::First, "Visualizza la prima scheda in archivio."},
-    {"cmdIndietro", 580, Icon::Back, "Visualizza la scheda precedente in archivio."},
-    {"cmdAvanti", 696, Icon::Forward, "Visualizza la scheda successiva in archivio."},
-    {"cmdUltimo", 738, Icon::Last, "Visualizza l'ultima scheda in archivio."},
-    {"cmdEsporta", 795, Icon::Spreadsheet, "Esporta l'archivio in un file di Microsoft Excel."},
-    {"cmdQuestioni", 835, Icon::WarningTriangle, "Visualizza il riepilogo delle questioni in sospeso."},
-    {"cmdGuida", 892, Icon::Help, "Visualizza la pagina della guida in linea sensibile al contesto."},
-    {"cmdEsci", 934, Icon::Exit, "Esci da questa schermata di lavoro."},
-};
-
-struct Surface
-{
-    const char *name;
-    int x, y, width, height;
-};
-
 // White rectangles grouping the commands: new/duplicate/save/find, attach,
 // print, browsing with the position between the arrows, export/pending, help/exit.
-inline constexpr Surface commandGroups[] = {
+inline constexpr SurfaceDesign commandGroups[] = {
     {"shpGruppo1", 16, 20, 172, 52},
     {"shpGruppo2", 193, 20, 162, 52},
     {"shpGruppo3", 360, 20, 164, 52},
@@ -99,30 +77,13 @@ inline constexpr Surface commandGroups[] = {
     {"shpGruppo5", 787, 20, 92, 52},
     {"shpGruppo6", 884, 20, 94, 52},
 };
-inline constexpr Surface section = {"shpSezione", 16, 80, 962, 554};
-inline constexpr Surface fieldPanels[] = {
+inline constexpr SurfaceDesign section = {"shpSezione", 16, 80, 962, 554};
+inline constexpr SurfaceDesign fieldPanels[] = {
     {"panNominativo", 24, 88, 946, 112},
     {"panDettagli", 24, 208, 946, 418},
 };
-inline constexpr Surface statusBar = {"panInfo", 16, 642, 962, 32};
-inline constexpr Surface position = {"lblPosizione", 619, 34, 74, 24};
-inline constexpr Surface figure = {"imgFigura", 36, 372, 190, 238};
+inline constexpr SurfaceDesign statusBar = {"panInfo", 16, 642, 962, 32};
+inline constexpr SurfaceDesign position = {"lblPosizione", 619, 34, 74, 24};
+inline constexpr SurfaceDesign figure = {"imgFigura", 36, 372, 190, 238};
 
-// The small buttons beside some boxes.
-struct SideButton
-{
-    const char *control;
-    int x, y;
-    Icon icon;
-    const char *hint;
-};
-inline constexpr SideButton sideButtons[] = {
-    {"btnEmail", 936, 164, Icon::Envelope, "Invia una e-mail all'indirizzo indicato."},
-    {"btnCodFisc", 936, 238, Icon::Tick, "Controlla il codice fiscale."},
-    {"btnPartitaIva", 244, 286, Icon::Tick, "Controlla il numero di partita IVA."},
-    {"btnIban", 688, 286, Icon::Tick, "Controlla l'IBAN."},
-    {"btnCarta", 316, 334, Icon::Tick, "Controlla il numero di carta di credito."},
-};
-
-inline QRect rectOf(const Surface &s) { return QRect(s.x, s.y, s.width, s.height); }
 }

@@ -33,6 +33,39 @@ private:
 };
 }
 
+namespace {
+struct SharedHint
+{
+    const char *control;
+    const char *hint;
+};
+
+// What the status bar says of the commands every archive window has.
+constexpr SharedHint sharedHints[] = {
+    {"cmdNuovo", "Prepara la schermata per l'inserimento di una nuova scheda."},
+    {"cmdDuplica", "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti."},
+    {"cmdSalva", "Salva la scheda corrente in archivio."},
+    {"cmdTrova", "Trova una scheda in archivio."},
+    {"cmdFile", "Allega file alla scheda corrente."},
+    {"cmdStampa", "Stampa la scheda corrente."},
+    {"cmdPrimo", "Visualizza la prima scheda in archivio."},
+    {"cmdIndietro", "Visualizza la scheda precedente in archivio."},
+    {"cmdAvanti", "Visualizza la scheda successiva in archivio."},
+    {"cmdUltimo", "Visualizza l'ultima scheda in archivio."},
+    {"cmdEsporta", "Esporta l'archivio in un file di Microsoft Excel."},
+    {"cmdGuida", "Visualizza la pagina della guida in linea sensibile al contesto."},
+    {"cmdEsci", "Esci da questa schermata di lavoro."},
+};
+}
+
+const char *FormKit::sharedHint(const char *control)
+{
+    for (const SharedHint &shared : sharedHints)
+        if (qstrcmp(shared.control, control) == 0)
+            return shared.hint;
+    return nullptr;
+}
+
 QFont FormKit::verdana(int pointSize, bool bold)
 {
     QFont f(QStringLiteral("Verdana"));
@@ -72,9 +105,19 @@ PictureButton *FormKit::addCommand(QWidget *panel, StatusHints *hints, const Com
         button->setGeometry(design.x, 28, 148, 32);
     else
         button->setGeometry(design.x, 26, 37, 39);
+    const char *hint = design.hint ? design.hint : sharedHint(design.control);
+    if (hints && hint)
+        hints->hint(button, QString::fromUtf8(hint));
+    button->setToolTip(QString());
+    return button;
+}
+
+PictureButton *FormKit::addSmallButton(QWidget *panel, StatusHints *hints, const SmallButtonDesign &design)
+{
+    auto *button = new PictureButton(QLatin1String(design.control), design.icon, panel);
+    button->setGeometry(design.x, design.y, 22, 22);
     if (hints)
         hints->hint(button, QString::fromUtf8(design.hint));
-    button->setToolTip(QString());
     return button;
 }
 

@@ -1,19 +1,24 @@
 #pragma once
 #include "ui/artwork.h"
+#include "ui/picturebutton.h"
 
+#include <QAbstractButton>
 #include <QColor>
 #include <QFont>
+#include <QList>
 #include <QRect>
 #include <QString>
+
+#include <cstddef>
 
 class QLabel;
 class QLineEdit;
 class QWidget;
-class PictureButton;
 class StatusHints;
 
 // Pieces every archive window is built from, placed on its centred panel at
-// design pixel positions.
+// design pixel positions. A window's design is a set of constexpr tables of
+// these; its commands carry their handler as a column of the table.
 namespace FormKit {
 
 struct BoxDesign
@@ -30,9 +35,44 @@ struct CommandDesign
     const char *control;
     int x;
     Artwork::Icon icon;
-    const char *hint;
+    const char *hint;                // nullptr: the hint every archive window gives it
     const char *caption = nullptr;   // wide commands carry a caption in the picture
 };
+
+// A 22 x 22 picture beside a box: a check, the e-mail, import, today.
+struct SmallButtonDesign
+{
+    const char *control;
+    int x, y;
+    Artwork::Icon icon;
+    const char *hint;
+};
+
+// A plain surface of the design: command group, section, panel.
+struct SurfaceDesign
+{
+    const char *name;
+    int x, y, width, height;
+};
+constexpr QRect rectOf(const SurfaceDesign &s) { return QRect(s.x, s.y, s.width, s.height); }
+
+template <typename Window>
+struct Command
+{
+    CommandDesign design;
+    void (Window::*handler)();
+};
+
+template <typename Window>
+struct SmallButton
+{
+    SmallButtonDesign design;
+    void (Window::*handler)();
+};
+
+// The hint of a command that every archive window has, the same in all of
+// them; nullptr for a command of one window only.
+const char *sharedHint(const char *control);
 
 QFont verdana(int pointSize, bool bold = false);
 
@@ -41,6 +81,7 @@ QLineEdit *addBox(QWidget *panel, const BoxDesign &design, const QFont &boxFont,
 
 // A command picture: 37 x 39 at y 26, or 148 x 32 at y 28 when it has a caption.
 PictureButton *addCommand(QWidget *panel, StatusHints *hints, const CommandDesign &design);
+PictureButton *addSmallButton(QWidget *panel, StatusHints *hints, const SmallButtonDesign &design);
 
 // A plain coloured surface (command group, section, field panel).
 QWidget *addSurface(QWidget *panel, const QString &name, const QRect &geometry, const QColor &fill,
@@ -52,4 +93,21 @@ QLabel *addStatusBar(QWidget *panel, const QRect &geometry);
 // Edit boxes of the archive windows: a sky-blue border, alice blue at rest,
 // yellow while the box has the focus.
 QString focusColouringStyle();
+
+// The command pictures of a table, each clicked into its handler.
+template <typename Window, std::size_t N>
+void addCommands(Window *window, QWidget *panel, StatusHints *hints, const Command<Window> (&table)[N])
+{
+    for (const Command<Window> &command : table)
+        QObject::connect(addCommand(panel, hints, command.design), &QAbstractButton::clicked, window,
+                         command.handler);
+}
+
+template <typename Window, std::size_t N>
+void addSmallButtons(Window *window, QWidget *panel, StatusHints *hints, const SmallButton<Window> (&table)[N])
+{
+    for (const SmallButton<Window> &button : table)
+        QObject::connect(addSmallButton(panel, hints, button.design), &QAbstractButton::clicked, window,
+                         button.handler);
+}
 }

@@ -4,6 +4,7 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QRegularExpressionValidator>
 
 namespace {
@@ -51,6 +52,24 @@ void InputRules::enterMovesTo(QWidget *from, QWidget *to)
 {
     m_next.insert(from, to);
     watch(from);
+}
+
+void InputRules::followTabOrder(const QList<QWidget *> &order)
+{
+    auto takesText = [](QWidget *w) { return qobject_cast<QLineEdit *>(w) || qobject_cast<QPlainTextEdit *>(w); };
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    for (qsizetype i = 0; i < order.size(); ++i) {
+        if (!qobject_cast<QLineEdit *>(order[i]))
+            continue;
+        for (qsizetype step = 1; step < order.size(); ++step) {
+            QWidget *next = order[(i + step) % order.size()];
+            if (takesText(next)) {
+                enterMovesTo(order[i], next);
+                break;
+            }
+        }
+    }
 }
 
 void InputRules::oneCharacter(QLineEdit *box)

@@ -1,5 +1,6 @@
 #pragma once
 #include <QHash>
+#include <QList>
 #include <QObject>
 
 class QLineEdit;
@@ -16,6 +17,11 @@ public:
 
     // Enter in `from` moves the focus to `to` (never saves, never presses a button).
     void enterMovesTo(QWidget *from, QWidget *to);
+    // Sets the tab order of the controls as listed, and makes Enter in each
+    // single-line box move to the next text box of that order, wrapping from
+    // the last to the first. Check boxes are passed over; a multi-line box
+    // keeps Enter for its line breaks.
+    void followTabOrder(const QList<QWidget *> &order);
     // A box of one character: Backspace or Delete empties it, any other key
     // (a character typed with it is entered) moves on to its Enter target.
     void oneCharacter(QLineEdit *box);
