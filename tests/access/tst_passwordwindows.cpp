@@ -1,4 +1,3 @@
-#include "access/accessmessages.h"
 #include "access/changepasswordwindow.h"
 #include "access/passwordstore.h"
 #include "access/passwordwindow.h"
@@ -71,7 +70,7 @@ private slots:
         if (accepted) {
             QVERIFY(m_dialogs->messages().isEmpty());
         } else {
-            QCOMPARE(m_dialogs->lastMessage().text, AccessMessages::wrongPassword());
+            QCOMPARE(m_dialogs->lastMessage().text, QStringLiteral("Attenzione: password errata."));
             QCOMPARE(m_dialogs->lastMessage().buttons, Dialogs::Buttons::Ok);
             QCOMPARE(box->text(), QString());
             QCOMPARE(QApplication::focusWidget(), box);
@@ -100,8 +99,8 @@ private slots:
     {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("message");
-        QTest::newRow("not hexadecimal") << QByteArray("[Accesso]\nValore=XYZW\n") << AccessMessages::readError();
-        QTest::newRow("no key: nothing matches") << QByteArray("[Altro]\nA=1\n") << AccessMessages::wrongPassword();
+        QTest::newRow("not hexadecimal") << QByteArray("[Accesso]\nValore=XYZW\n") << QStringLiteral("Attenzione: si è verificato un errore durante la procedura di lettura della password. Si consiglia di reinstallare il software.");
+        QTest::newRow("no key: nothing matches") << QByteArray("[Altro]\nA=1\n") << QStringLiteral("Attenzione: password errata.");
     }
     void storeFailures()
     {
@@ -148,7 +147,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), old);
         QVERIFY(m_dialogs->calls.isEmpty());
         QTest::mouseClick(child<QPushButton>(change, "cmdOK"), Qt::LeftButton);
-        QCOMPARE(m_dialogs->lastMessage().text, AccessMessages::changed());
+        QCOMPARE(m_dialogs->lastMessage().text, QStringLiteral("Modifica della password completata con successo."));
         QCOMPARE(closed.count(), 1);
         QVERIFY(!change.isVisible());
         QCOMPARE(PasswordStore::read().value(), QByteArray("CITT\xE0 NUOVA"));
@@ -168,10 +167,10 @@ private slots:
         QTest::addColumn<QString>("confirm");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("focus");
-        QTest::newRow("wrong old") << "perlina" << "nuova" << "nuova" << AccessMessages::wrongOldPassword()
+        QTest::newRow("wrong old") << "perlina" << "nuova" << "nuova" << QStringLiteral("Attenzione: vecchia password errata.")
                                    << "txtPasswordOld";
         QTest::newRow("confirmation differs in case only")
-            << "bussolaperlina" << "Nuova" << "nuova" << AccessMessages::notConfirmed() << "txtPasswordNew";
+            << "bussolaperlina" << "Nuova" << "nuova" << QStringLiteral("Attenzione: la nuova password non è stata confermata correttamente. E' necessario reinserire entrambi i valori.") << "txtPasswordNew";
     }
     void changeRefusals()
     {
@@ -204,7 +203,7 @@ private slots:
         QTest::keyClicks(child(change, "txtPasswordNew"), QStringLiteral("b"));
         QTest::keyClicks(child(change, "txtConferma"), QStringLiteral("b"));
         QTest::mouseClick(child<QPushButton>(change, "cmdOK"), Qt::LeftButton);
-        QCOMPARE(m_dialogs->lastMessage().text, AccessMessages::changeError());
+        QCOMPARE(m_dialogs->lastMessage().text, QStringLiteral("Attenzione: si è verificato un errore durante la procedura di modifica della password. Si consiglia di reinstallare il software."));
         QVERIFY(change.isVisible());
     }
 

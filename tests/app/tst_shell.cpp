@@ -159,7 +159,7 @@ private slots:
         click(shell.menu(), "imgSito");
         QCOMPARE(m_dialogs->calls.size(), 1);
         QCOMPARE(m_dialogs->calls.first().what, QStringLiteral("openUrl"));
-        QCOMPARE(m_dialogs->calls.first().text, MainMenu::webAddress());
+        QCOMPARE(m_dialogs->calls.first().text, QStringLiteral("https://www.quirendo.it"));
     }
 
 private:

@@ -6,7 +6,6 @@
 #include "storage/recordlayout.h"
 #include "files.h"
 #include "testfolder.h"
-#include "ui/archivemessages.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -26,7 +25,11 @@ Q_DECLARE_METATYPE(DeclarationKind::Id)
 namespace {
 constexpr int R = SchedaDichiarazione::Size;
 
-QString archiveOf(Kind kind) { return QString::fromLatin1(DeclarationKind::of(kind).archive); }
+QString archiveOf(Kind kind)
+{
+    return kind == Kind::SelfCertification ? QStringLiteral("Archivio_Attestari.pro")
+                                           : QStringLiteral("Archivio_Atti_Notori.pro");
+}
 Kind otherKind(Kind kind) { return kind == Kind::SelfCertification ? Kind::Notoriety : Kind::SelfCertification; }
 QString today() { return QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")); }
 
@@ -127,17 +130,38 @@ class TestDeclarationWindow : public QObject
 {
     Q_OBJECT
 private slots:
-    void identity_data() { addKindRows(); }
+    void identity_data()
+    {
+        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("tag");
+        QTest::addColumn<QString>("deliveredHint");
+        QTest::addColumn<QString>("undeliveredHint");
+        QTest::newRow("frmCertificazioni")
+            << Kind::SelfCertification << "frmCertificazioni" << " Quirendo Pro Attestari - Archivio Attestari"
+            << "certificazioni"
+            << "Spunta questa casella per indicare che l'autocertificazione è stata consegnata."
+            << "Visualizza il riepilogo delle attestari non consegnate.";
+        QTest::newRow("frmAtti")
+            << Kind::Notoriety << "frmAtti" << " Quirendo Pro Attestari - Archivio Atti Notori" << "atti"
+            << "Spunta questa casella per indicare che la dichiarazione sostitutiva di atto notorio è stata consegnata."
+            << "Visualizza il riepilogo delle dichiarazioni sostitutive di atto notorio non consegnate.";
+    }
     void identity()
     {
         QFETCH(Kind, kind);
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QString, tag);
+        QFETCH(QString, deliveredHint);
+        QFETCH(QString, undeliveredHint);
         Screen s;
         s.open(kind);
-        const DeclarationKind &k = DeclarationKind::of(kind);
-        QCOMPARE(s.w->objectName(), QString::fromLatin1(k.objectName));
-        QCOMPARE(s.w->windowTitle(), QString::fromUtf8(k.caption));
-        QCOMPARE(s.w->kindTag(), QString::fromLatin1(k.tag));
-        QCOMPARE(s.label("panInfo")->text(), ArchiveMessages::readyStatus());
+        QCOMPARE(s.w->objectName(), name);
+        QCOMPARE(s.w->windowTitle(), caption);
+        QCOMPARE(s.w->kindTag(), tag);
+        QCOMPARE(s.label("panInfo")->text(), QStringLiteral("Pronto per archiviare una nuova scheda..."));
         // Shown as the menu shows it: a new declaration dated today.
         QCOMPARE(s.box("txtData")->text(), today());
         QCOMPARE(s.position(), QString());
@@ -152,8 +176,7 @@ private slots:
             QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
             QApplication::sendEvent(s.w->findChild<QWidget *>(QLatin1String(control)), &enter);
             QCOMPARE(s.label("panInfo")->text(),
-                     QString::fromUtf8(control[0] == 'c' && control[1] == 'h' ? k.deliveredHint
-                                                                              : k.undeliveredHint));
+                     control[0] == 'c' && control[1] == 'h' ? deliveredHint : undeliveredHint);
         }
     }
 
@@ -194,7 +217,7 @@ private slots:
         s.click("cmdIndietro");   // from a new declaration: record 1 too
         QCOMPARE(s.position(), QStringLiteral("1"));
         QCOMPARE(s.messageCount(), 0);
-        QCOMPARE(s.label("panInfo")->text(), ArchiveMessages::readyStatus());
+        QCOMPARE(s.label("panInfo")->text(), QStringLiteral("Pronto per archiviare una nuova scheda..."));
     }
 
     void browsingEmptyArchive_data()
@@ -219,7 +242,7 @@ private slots:
         QCOMPARE(s.messageCount(), 1);
         QCOMPARE(s.lastMessage().kind, Dialogs::Kind::Information);
         QCOMPARE(s.lastMessage().buttons, Dialogs::Buttons::OkCancel);
-        QCOMPARE(s.lastMessage().text, ArchiveMessages::emptyArchive());
+        QCOMPARE(s.lastMessage().text, QStringLiteral("L'archivio non contiene nessuna scheda."));
         QCOMPARE(s.position(), QString());
     }
 
@@ -235,7 +258,7 @@ private slots:
         QCOMPARE(s.box("txtSesso")->text(), QStringLiteral("M"));   // typed "m"
         s.box("txtCittadinanza")->setText(QStringLiteral("italiana "));
         s.click("cmdSalva");
-        QCOMPARE(s.lastMessage().text, ArchiveMessages::appended());
+        QCOMPARE(s.lastMessage().text, QStringLiteral("La scheda corrente è stata inserita in archivio."));
         QCOMPARE(s.lastMessage().kind, Dialogs::Kind::Information);
         QCOMPARE(s.position(), QStringLiteral("4"));
 
@@ -253,7 +276,7 @@ private slots:
         s.box("txtOggetto")->setText(QStringLiteral("Stato di famiglia"));
         s.delivered()->setChecked(true);
         s.click("cmdSalva");
-        QCOMPARE(s.lastMessage().text, ArchiveMessages::overwritten());
+        QCOMPARE(s.lastMessage().text, QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
         QCOMPARE(s.position(), QStringLiteral("4"));
         bytes = fileBytes(s.archive(kind));
         QCOMPARE(bytes.size(), 4 * R);
@@ -331,7 +354,7 @@ private slots:
         s.fillMinimum();
         s.box("txtLuogo")->clear();
         s.click("cmdSalva");
-        QCOMPARE(s.lastMessage().text, ArchiveMessages::appended());
+        QCOMPARE(s.lastMessage().text, QStringLiteral("La scheda corrente è stata inserita in archivio."));
         QCOMPARE(fileBytes(s.archive(kind)).size(), R);
         s.click("cmdStampa");
         QCOMPARE(s.lastMessage().text, QStringLiteral("Attenzione: per stampare la scheda è necessario indicare "
@@ -358,7 +381,7 @@ private slots:
         s.open(kind);
         s.click("cmdDuplica");   // nothing stored on screen
         QCOMPARE(s.lastMessage().kind, Dialogs::Kind::Warning);
-        QCOMPARE(s.lastMessage().text, ArchiveMessages::duplicateNew());
+        QCOMPARE(s.lastMessage().text, QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che questa è stata inserita in archivio."));
 
         s.click("cmdAvanti");
         s.click("cmdAvanti");
@@ -566,7 +589,7 @@ private slots:
         writeFile(s.archive(otherKind(kind)), others);
         s.open(kind);
         s.click("cmdUltimo");
-        QCOMPARE(s.lastMessage().text, ArchiveMessages::emptyArchive());
+        QCOMPARE(s.lastMessage().text, QStringLiteral("L'archivio non contiene nessuna scheda."));
         s.fillMinimum();
         s.click("cmdSalva");
         QCOMPARE(s.position(), QStringLiteral("1"));
@@ -591,12 +614,12 @@ private slots:
             s.click(command);
             QCOMPARE(s.lastMessage().kind, Dialogs::Kind::Error);
             QCOMPARE(s.lastMessage().buttons, Dialogs::Buttons::OkCancel);
-            QCOMPARE(s.lastMessage().text, ArchiveMessages::accessError());
+            QCOMPARE(s.lastMessage().text, QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma."));
         }
         s.click("cmdSalva");
         QCOMPARE(s.lastMessage().kind, Dialogs::Kind::Error);
         QCOMPARE(s.lastMessage().buttons, Dialogs::Buttons::Ok);
-        QCOMPARE(s.lastMessage().text, ArchiveMessages::accessError());
+        QCOMPARE(s.lastMessage().text, QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma."));
         QCOMPARE(s.position(), QString());
         QCOMPARE(s.box("txtNome")->text(), QStringLiteral("Mario Rossi"));
 
@@ -606,7 +629,7 @@ private slots:
         s.w->showRecord(3, storedRecord(3));
         s.click("cmdSalva");
         QCOMPARE(s.lastMessage().buttons, Dialogs::Buttons::Ok);
-        QCOMPARE(s.lastMessage().text, ArchiveMessages::accessError());
+        QCOMPARE(s.lastMessage().text, QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma."));
         QCOMPARE(fileBytes(s.archive(kind)), storedRecord(1));
         QCOMPARE(s.position(), QStringLiteral("3"));
     }

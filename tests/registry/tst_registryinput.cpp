@@ -5,7 +5,6 @@
 #include "fakedialogs.h"
 #include "storage/text.h"
 #include "testfolder.h"
-#include "ui/archivemessages.h"
 #include "ui/backdrop.h"
 
 #include <QEnterEvent>
@@ -333,7 +332,7 @@ void TestRegistryInput::hints()
     QFETCH(QString, hint);
     FrmAnagrafica window;
     QLabel *status = label(window, QStringLiteral("panInfo"));
-    QCOMPARE(status->text(), ArchiveMessages::readyStatus());
+    QCOMPARE(status->text(), QStringLiteral("Pronto per archiviare una nuova scheda..."));
     QVERIFY(showActive(window));
 
     auto *button = window.findChild<PictureButton *>(control);

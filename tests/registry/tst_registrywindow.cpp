@@ -4,7 +4,6 @@
 
 #include "fakedialogs.h"
 #include "testfolder.h"
-#include "ui/archivemessages.h"
 
 #include <QDir>
 #include <QSignalSpy>
@@ -141,7 +140,7 @@ void TestRegistryWindow::browsing()
     if (emptyMessage) {
         QCOMPARE(fake.messages().size(), 1);
         QCOMPARE(fake.lastMessage().kind, Kind::Information);
-        QCOMPARE(fake.lastMessage().text, ArchiveMessages::emptyArchive());
+        QCOMPARE(fake.lastMessage().text, QStringLiteral("L'archivio non contiene nessuna scheda."));
         QCOMPARE(fake.lastMessage().buttons, Dialogs::Buttons::OkCancel);
     } else {
         QVERIFY(fake.messages().isEmpty());
@@ -171,7 +170,7 @@ void TestRegistryWindow::everyFieldTrimmedOnShowAndSave()
         setControlText(window, i, padded(i));
     click(window, QStringLiteral("cmdSalva"));
 
-    QCOMPARE(fake.lastMessage().text, ArchiveMessages::overwritten());
+    QCOMPARE(fake.lastMessage().text, QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
     const QList<Record> records = readArchive();
     QCOMPARE(records.size(), 1);
     for (int i = 0; i < SchedaAnagrafica::FieldCount; ++i)
@@ -196,7 +195,7 @@ void TestRegistryWindow::saveAppendsNewCard()
 
     QCOMPARE(fake.messages().size(), 1);
     QCOMPARE(fake.lastMessage().kind, Kind::Information);
-    QCOMPARE(fake.lastMessage().text, ArchiveMessages::appended());
+    QCOMPARE(fake.lastMessage().text, QStringLiteral("La scheda corrente è stata inserita in archivio."));
     QCOMPARE(Fixture::position(window), QStringLiteral("4"));
     const QList<Record> records = readArchive();
     QCOMPARE(records.size(), 4);
@@ -224,7 +223,7 @@ void TestRegistryWindow::saveOverwritesStoredCardInPlace()
 
     QCOMPARE(fake.messages().size(), 1);
     QCOMPARE(fake.lastMessage().kind, Kind::Information);
-    QCOMPARE(fake.lastMessage().text, ArchiveMessages::overwritten());
+    QCOMPARE(fake.lastMessage().text, QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
     QCOMPARE(Fixture::position(window), QStringLiteral("2"));
     const QList<Record> records = readArchive();
     QCOMPARE(records.size(), 3);
@@ -253,7 +252,7 @@ void TestRegistryWindow::saveOfVanishedRecordFails()
 
     QCOMPARE(fake.messages().size(), 1);
     QCOMPARE(fake.lastMessage().kind, Kind::Error);
-    QCOMPARE(fake.lastMessage().text, ArchiveMessages::accessError());
+    QCOMPARE(fake.lastMessage().text, QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma."));
     QCOMPARE(Fixture::position(window), QStringLiteral("5"));
     QCOMPARE(archiveBytes(), before);
 }
@@ -312,7 +311,7 @@ void TestRegistryWindow::duplicateNeedsStoredCard()
 
     QCOMPARE(fake.messages().size(), 1);
     QCOMPARE(fake.lastMessage().kind, Kind::Warning);
-    QCOMPARE(fake.lastMessage().text, ArchiveMessages::duplicateNew());
+    QCOMPARE(fake.lastMessage().text, QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che questa è stata inserita in archivio."));
     QCOMPARE(edit(window, QStringLiteral("txtNome"))->text(), QStringLiteral("Anna Bianchi"));
     QCOMPARE(label(window, QStringLiteral("lblFile01"))->text(), QStringLiteral("carta.pdf"));
     QCOMPARE(Fixture::position(window), QString());
@@ -337,7 +336,7 @@ void TestRegistryWindow::duplicateDropsAttachmentsAndNextSaveAppends()
 
     QCOMPARE(fake.messages().size(), 1);
     QCOMPARE(fake.lastMessage().kind, Kind::Information);
-    QCOMPARE(fake.lastMessage().text, ArchiveMessages::duplicated());
+    QCOMPARE(fake.lastMessage().text, QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\rAl termine premere Salva per inserire la scheda in archivio."));
     QVERIFY(fake.lastMessage().text.contains(QStringLiteral(".\n\r\n\rAl termine")));
     QCOMPARE(Fixture::position(window), QString());
     QCOMPARE(focused(), QStringLiteral("txtNome"));
@@ -349,7 +348,7 @@ void TestRegistryWindow::duplicateDropsAttachmentsAndNextSaveAppends()
 
     click(window, QStringLiteral("cmdSalva"));
 
-    QCOMPARE(fake.lastMessage().text, ArchiveMessages::appended());
+    QCOMPARE(fake.lastMessage().text, QStringLiteral("La scheda corrente è stata inserita in archivio."));
     QCOMPARE(Fixture::position(window), QStringLiteral("4"));
     const QList<Record> records = readArchive();
     QCOMPARE(records.size(), 4);
@@ -443,7 +442,7 @@ void TestRegistryWindow::archiveFailure()
 
     QCOMPARE(fake.messages().size(), 1);
     QCOMPARE(fake.lastMessage().kind, Kind::Error);
-    QCOMPARE(fake.lastMessage().text, ArchiveMessages::accessError());
+    QCOMPARE(fake.lastMessage().text, QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma."));
     QCOMPARE(fake.lastMessage().buttons, Dialogs::Buttons::OkCancel);
     QCOMPARE(Fixture::position(window), positionBefore);
     QCOMPARE(edit(window, QStringLiteral("txtNome"))->text(), QStringLiteral("Bruno Verdi"));
