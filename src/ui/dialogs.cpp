@@ -35,6 +35,7 @@ public:
             ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
             cancel = box.addButton(QStringLiteral("Annulla"), QMessageBox::RejectRole);
             box.setDefaultButton(static_cast<QPushButton *>(ok));
+            box.setEscapeButton(cancel);
             break;
         case Buttons::YesNo:
             yes = box.addButton(QStringLiteral("Sì"), QMessageBox::YesRole);
