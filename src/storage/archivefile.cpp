@@ -17,19 +17,18 @@ namespace {
 // Read-ahead of next(): about 1 MiB of whole records.
 constexpr qint64 readAheadBytes = 1 << 20;
 
-// A writer waits this long for another copy to finish its write, polling
-// often: a write holds the lock for a few milliseconds only.
-constexpr int lockWaitMs = 5000;
+// A writer polls often for another copy's lock: a write holds it for a few
+// milliseconds only.
 constexpr int lockPollMs = 1;
 // A lock older than this was left by a copy that died while writing.
 constexpr int staleLockMs = 10000;
 
 // Takes the lock or says why not. QLockFile's own tryLock(timeout) backs off
 // to long sleeps, far too coarse for locks held this briefly.
-bool acquire(QLockFile &lock, QString *why)
+bool acquire(QLockFile &lock, int waitMs, QString *why)
 {
     lock.setStaleLockTime(staleLockMs);
-    QDeadlineTimer deadline(lockWaitMs);
+    QDeadlineTimer deadline(waitMs);
     for (;;) {
         if (lock.tryLock(0))
             return true;
@@ -149,7 +148,7 @@ bool ArchiveFile::writeLocked(qint64 n, const QByteArray &record, bool appending
 
     QLockFile lock(m_file.fileName() + QStringLiteral(".lock"));
     QString why;
-    if (!acquire(lock, &why))
+    if (!acquire(lock, m_lockWaitMs, &why))
         return fail(why);
 
     // What we read ahead may be about to change.

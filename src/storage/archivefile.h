@@ -28,6 +28,10 @@ public:
     void close();
 
     int recordSize() const { return m_recordSize; }
+
+    // How long a write waits for another copy's lock before it fails.
+    static constexpr int defaultLockWaitMs = 5000;
+    void setLockWait(int milliseconds) { m_lockWaitMs = milliseconds; }
     QString filePath() const;
 
     // Number of whole records; a partial record at the end is not counted.
@@ -63,6 +67,7 @@ private:
 
     QFile m_file;
     int m_recordSize;
+    int m_lockWaitMs = defaultLockWaitMs;
     qint64 m_position = 0;
     QString m_error;
     QByteArray m_block;        // read-ahead buffer of next()

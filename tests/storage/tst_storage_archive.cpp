@@ -365,7 +365,11 @@ void TstStorageArchive::heldLockFailsTheWrite()
 
     QLockFile other(file.filePath() + QStringLiteral(".lock"));
     QVERIFY(other.tryLock(0));
+    file.setLockWait(50);
+    QElapsedTimer waited;
+    waited.start();
     QCOMPARE(file.append(patterned(2)), 0);
+    QVERIFY(waited.elapsed() >= 50);
     QVERIFY(!file.errorString().isEmpty());
     QCOMPARE(file.count(), 1);
     other.unlock();
