@@ -50,3 +50,21 @@ function(attestari_test name)
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_QPA_FONTDIR=/usr/share/fonts"
     TIMEOUT 300)
 endfunction()
+
+# `cmake --build build --target check_headers` compiles every header of src/
+# on its own, so none leans on what another happened to include first.
+function(attestari_header_check)
+  file(GLOB_RECURSE headers CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/*.h)
+  set(units)
+  foreach(header ${headers})
+    file(RELATIVE_PATH rel ${PROJECT_SOURCE_DIR}/src ${header})
+    string(MAKE_C_IDENTIFIER ${rel} id)
+    set(unit ${CMAKE_BINARY_DIR}/header_check/${id}.cpp)
+    file(CONFIGURE OUTPUT ${unit} CONTENT "#include \"${rel}\"\n")
+    list(APPEND units ${unit})
+  endforeach()
+  add_library(check_headers OBJECT EXCLUDE_FROM_ALL ${units})
+  set_target_properties(check_headers PROPERTIES AUTOMOC OFF)
+  target_include_directories(check_headers PRIVATE ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(check_headers PRIVATE Qt6::Widgets Qt6::PrintSupport)
+endfunction()
