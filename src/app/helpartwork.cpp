@@ -181,9 +181,9 @@ void HelpArtwork::makerPicture(QPainter &p, const QRectF &r)
                Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Pro Attestari 1.0"));
     p.setPen(QColor(0xE0, 0xE0, 0xE0));
     p.setFont(font(QStringLiteral("Verdana"), words.height() * 0.065));
-    p.drawText(QRectF(words.left(), words.top() + words.height() * 0.78, words.width(), words.height() * 0.22),
+    p.drawText(QRectF(words.left(), words.top() + words.height() * 0.78, words.width(), words.height() * 0.34),
                Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-               QStringLiteral("Dichiarazioni sostitutive e archivio anagrafico\nper uffici pubblici e privati"));
+               QStringLiteral("Dichiarazioni sostitutive e archivio anagrafico per uffici pubblici e privati"));
 
     p.setPen(QColor(0x35, 0x25, 0x25));
     p.setFont(font(QStringLiteral("Verdana"), r.height() * 0.035));
