@@ -1,5 +1,8 @@
 #include "app/mainmenu.h"
 
+#include "app/helptopics.h"
+#include "app/helpwindow.h"
+#include "app/maker.h"
 #include "app/menuartwork.h"
 #include "ui/backdrop.h"
 #include "ui/dialogs.h"
@@ -48,7 +51,7 @@ const Column columns[] = {
 
 QString MainMenu::webAddress()
 {
-    return QStringLiteral("https://www.quirendo.it");
+    return Maker::webAddress();
 }
 
 MainMenu::MainMenu(QWidget *parent) : QWidget(parent)
@@ -61,10 +64,12 @@ MainMenu::MainMenu(QWidget *parent) : QWidget(parent)
     FormKit::addSurface(panel, QStringLiteral("shpSfondo"), QRect(0, 0, 995, 692), Qt::white, QColor(0xCD, 0xDF, 0xEE),
                         0);
 
-    // Information, help and credits open windows that are not part of the menu yet.
-    clickable(QStringLiteral("imgInfo"), icon(Artwork::Icon::Info), QRect(14, 14, 30, 30), panel);
-    clickable(QStringLiteral("imgGuida"), icon(Artwork::Icon::Help), QRect(952, 16, 29, 28), panel);
-    clickable(QStringLiteral("imgCopyright"), icon(Artwork::Icon::Copyright), QRect(16, 660, 23, 22), panel);
+    connect(clickable(QStringLiteral("imgInfo"), icon(Artwork::Icon::Info), QRect(14, 14, 30, 30), panel),
+            &QAbstractButton::clicked, this, [this] { openInfo(this); });
+    connect(clickable(QStringLiteral("imgGuida"), icon(Artwork::Icon::Help), QRect(952, 16, 29, 28), panel),
+            &QAbstractButton::clicked, this, [this] { openHelp(this, HelpTopics::general()); });
+    connect(clickable(QStringLiteral("imgCopyright"), icon(Artwork::Icon::Copyright), QRect(16, 660, 23, 22), panel),
+            &QAbstractButton::clicked, this, [this] { openSplash(this); });
 
     new DrawnPicture(QStringLiteral("icoNomeApp"), QRect(74, 26, 440, 56), MenuArtwork::familyName, panel);
     new DrawnPicture(QStringLiteral("imgTitolo"), QRect(518, 31, 401, 50), MenuArtwork::productName, panel);
@@ -100,7 +105,7 @@ MainMenu::MainMenu(QWidget *parent) : QWidget(parent)
 
     auto *site = clickable(QStringLiteral("imgSito"),
                            [](QPainter &p, const QRectF &r) {
-                               MenuArtwork::strip(p, r, QStringLiteral("Quirendo Software  -  www.quirendo.it"));
+                               MenuArtwork::strip(p, r, Maker::name() + QStringLiteral("  -  ") + Maker::webSite());
                            },
                            QRect(17, 632, 961, 22), panel);
     connect(site, &QAbstractButton::clicked, this, [this] { dialogs().openUrl(QUrl(webAddress())); });

@@ -120,3 +120,8 @@ void notice(QWidget *parent, Dialogs::Kind kind, const QString &text)
 {
     dialogs().message(parent, kind, text, Dialogs::Buttons::Ok);
 }
+
+void openDocument(const QString &path)
+{
+    dialogs().openUrl(QUrl::fromLocalFile(path));
+}

@@ -44,3 +44,7 @@ void warn(QWidget *parent, const QString &text);
 void inform(QWidget *parent, const QString &text);
 void failure(QWidget *parent, const QString &text);
 void notice(QWidget *parent, Dialogs::Kind kind, const QString &text);   // OK only
+
+// Hands a file of this computer to the desktop by its own path, which may
+// hold blanks: no quoting, the path travels as a file URL. Silent on failure.
+void openDocument(const QString &path);
