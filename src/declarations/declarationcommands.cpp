@@ -1,6 +1,8 @@
 // The commands of the declaration window.
 #include "declarations/declarationwindow.h"
 
+#include "app/helptopics.h"
+#include "app/helpwindow.h"
 #include "declarations/declarationtextbox.h"
 #include "storage/text.h"
 #include "ui/archivemessages.h"
@@ -114,6 +116,11 @@ void DeclarationWindow::cmdPrimoClick() { browse(RecordBrowsing::Move::First); }
 void DeclarationWindow::cmdIndietroClick() { browse(RecordBrowsing::Move::Previous); }
 void DeclarationWindow::cmdAvantiClick() { browse(RecordBrowsing::Move::Next); }
 void DeclarationWindow::cmdUltimoClick() { browse(RecordBrowsing::Move::Last); }
+
+void DeclarationWindow::cmdGuidaClick()
+{
+    openHelp(this, HelpTopics::declarations());
+}
 
 void DeclarationWindow::cmdEsciClick()
 {

@@ -57,6 +57,7 @@ private:
     void cmdAvantiClick();
     void cmdUltimoClick();
     void cmdEsciClick();
+    void cmdGuidaClick();
     void impOggiClick();
     void btnCodFiscClick();
     // Satellite windows still to come.
@@ -64,7 +65,6 @@ private:
     void cmdFileClick() {}
     void cmdEsportaClick() {}
     void cmdDaConsegnareClick() {}
-    void cmdGuidaClick() {}
     void impPersonaClick() {}
 
     // The command bar and the small buttons beside the boxes, each with its handler.

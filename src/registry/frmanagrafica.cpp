@@ -1,5 +1,7 @@
 #include "registry/frmanagrafica.h"
 
+#include "app/helptopics.h"
+#include "app/helpwindow.h"
 #include "registry/envelopefigure.h"
 #include "registry/registryform.h"
 #include "storage/recordlayout.h"
@@ -227,6 +229,11 @@ void FrmAnagrafica::cmdPrimoClick() { browse(RecordBrowsing::Move::First); }
 void FrmAnagrafica::cmdIndietroClick() { browse(RecordBrowsing::Move::Previous); }
 void FrmAnagrafica::cmdAvantiClick() { browse(RecordBrowsing::Move::Next); }
 void FrmAnagrafica::cmdUltimoClick() { browse(RecordBrowsing::Move::Last); }
+
+void FrmAnagrafica::cmdGuidaClick()
+{
+    openHelp(this, HelpTopics::registry());
+}
 
 void FrmAnagrafica::cmdEsciClick()
 {

@@ -180,6 +180,22 @@ private slots:
         }
     }
 
+    // Help shows the same page from both kinds.
+    void helpPage_data() { addKindRows(); }
+    void helpPage()
+    {
+        QFETCH(Kind, kind);
+        Screen s;
+        s.open(kind);
+        QString title;
+        s.dialogs.onModal = [&title](QDialog *d) {
+            title = d->objectName() + QLatin1Char('|') + d->findChild<QLabel *>(QStringLiteral("lblTitolo"))->text();
+            return int(QDialog::Rejected);
+        };
+        s.click("cmdGuida");
+        QCOMPARE(title, QStringLiteral("frmGuida|App Archivio Attestri e Archivio Atti Notori"));
+    }
+
     void browsing_data() { addKindRows(); }
     void browsing()
     {
