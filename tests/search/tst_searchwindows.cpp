@@ -69,6 +69,7 @@ private slots:
     void pendingIssuesSummary();
     void undeliveredSummaryOwnArchive();
     void longSearchCanBeStopped();
+    void screenshots();
 };
 
 void TestSearchWindows::registrySearchWithFilters()
@@ -455,6 +456,61 @@ void TestSearchWindows::longSearchCanBeStopped()
     };
     openRegistrySearch(&registry);
     SearchWindow::setPacing(250, 1 << 30);
+}
+
+// Pictures of every window for a look by eye: ATTESTARI_SHOTS names the folder.
+void TestSearchWindows::screenshots()
+{
+    const QString out = qEnvironmentVariable("ATTESTARI_SHOTS");
+    if (out.isEmpty())
+        QSKIP("ATTESTARI_SHOTS not set");
+    TestFolder folder;
+    FakeDialogs fake;
+    FrmAnagrafica registry;
+    DeclarationWindow cert(DeclarationKind::SelfCertification);
+    DeclarationWindow atti(DeclarationKind::Notoriety);
+    QList<QByteArray> cards, decls;
+    const char *names[] = {"Rossi Mario", "Bianchi Anna", "Esposito Giulia", "Romano Luca", "Colombo Sara"};
+    for (int i = 0; i < 300; ++i) {
+        cards.append(card(QStringLiteral("%1 %2").arg(QLatin1String(names[i % 5])).arg(i),
+                          {{A::CodFisc, QStringLiteral("RSSMRA80A01F839X")}, {A::Tel, QStringLiteral("081 555 %1").arg(i)},
+                           {A::Cel, QStringLiteral("333 12%1").arg(i)},
+                           {A::Questioni, i % 3 ? QString() : QStringLiteral("Rinnovo documento di identità scaduto")},
+                           {A::Note, QStringLiteral("Cliente dal 2009, segnalato dallo studio Ferri; preferisce essere contattato al mattino")}}));
+        decls.append(declaration(QStringLiteral("%1 %2").arg(QLatin1String(names[i % 5])).arg(i),
+                                 {{D::Oggetto, QStringLiteral("Residenza e stato di famiglia")},
+                                  {D::Data, QStringLiteral("03/03/2014")}, {D::Tel, QStringLiteral("06 1234")},
+                                  {D::Consegnata, i % 2 ? QStringLiteral("OK") : QStringLiteral("No")}}));
+    }
+    writeRegistry(cards);
+    writeDeclarations(ArchiveNames::selfCertifications, decls);
+    writeDeclarations(ArchiveNames::notorietyDeclarations, decls);
+    auto shoot = [&](const QString &suffix) {
+        return [&, suffix](QDialog *w) {
+            w->show();
+            QApplication::setActiveWindow(w);
+            if (auto *nome = w->findChild<QLineEdit *>(QStringLiteral("txtNome"))) {
+                nome->setFocus();
+                QTest::keyClicks(nome, QStringLiteral("ross"));
+                w->grab().save(out + QLatin1Char('/') + w->objectName() + QStringLiteral("_filtri.png"));
+                nome->clear();
+                QTest::mouseClick(child<QPushButton>(w, "btnCerca"), Qt::LeftButton);
+            }
+            QTest::keyClicks(child<QLineEdit>(w, "txtTrova"), QStringLiteral("esposito"));
+            QTest::mouseClick(child<QPushButton>(w, "btnTrova"), Qt::LeftButton);
+            w->grab().save(out + QLatin1Char('/') + w->objectName() + suffix + QStringLiteral(".png"));
+            return 0;
+        };
+    };
+    fake.onModal = shoot(QStringLiteral("_risultati"));
+    openRegistrySearch(&registry);
+    openRegistryImport(&cert);
+    openDeclarationSearch(&cert);
+    openDeclarationSearch(&atti);
+    fake.onModal = shoot(QString());
+    openPendingIssues(&registry);
+    openUndelivered(&cert);
+    openUndelivered(&atti);
 }
 
 QTEST_MAIN(TestSearchWindows)
