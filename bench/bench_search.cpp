@@ -108,9 +108,12 @@ int main(int argc, char **argv)
         ArchiveScan all(QLatin1String(ArchiveNames::registry), ListLine::Kind::Registry,
                         ArchiveScan::Selection::Filters);
         all.runToEnd();
+        const double scanMs = t.nsecsElapsed() / 1e6;
         ListModel everything;
         everything.setEntries(all.takeSorted());
         const double allMs = t.nsecsElapsed() / 1e6;
+        std::printf("%9d no filter: scan and lines %.0f ms, sort and model %.0f ms\n", cards, scanMs,
+                    allMs - scanMs);
 
         // Opening a listed record: read afresh by its position and decoded.
         t.restart();
