@@ -1,0 +1,499 @@
+#include "search/searchwindow.h"
+
+#include "declarations/declarationwindow.h"
+#include "search/listmodel.h"
+#include "search/listprint.h"
+#include "search/searchpictures.h"
+#include "storage/archivefile.h"
+#include "storage/text.h"
+#include "ui/archivewindow.h"
+#include "ui/backdrop.h"
+#include "ui/dialogs.h"
+#include "ui/drawnpicture.h"
+#include "ui/formkit.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
+
+namespace {
+
+constexpr QSize windowSize(862, 560);
+constexpr int sliceMs = 40;
+
+int quietSpanMs = 250;
+qint64 sliceRecords = 1 << 30;
+
+const QString accessError = QStringLiteral(
+        "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+        "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
+const QString emptyListNotice = QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce.");
+
+QFont listFont()
+{
+    QFont font(QStringLiteral("Courier New"), 12);
+    font.setStyleHint(QFont::Monospace);
+    font.setFixedPitch(true);
+    return font;
+}
+
+// Every row is as wide as the longest line, so long lines scroll sideways;
+// with uniform item sizes the view asks the first row only.
+class FixedWidthDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    int width = 1600;
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        return QSize(width, QStyledItemDelegate::sizeHint(option, index).height());
+    }
+};
+
+QPushButton *addButton(QWidget *panel, const char *name, const QString &text, const QRect &geometry)
+{
+    auto *button = new QPushButton(text, panel);
+    button->setObjectName(QLatin1String(name));
+    button->setFont(FormKit::verdana(10, true));
+    button->setGeometry(geometry);
+    return button;
+}
+
+QLabel *addHidden(QWidget *panel, const char *name)
+{
+    auto *label = new QLabel(panel);
+    label->setObjectName(QLatin1String(name));
+    label->hide();
+    return label;
+}
+
+} // namespace
+
+void SearchWindow::setPacing(int quietMs, qint64 recordsPerSlice)
+{
+    quietSpanMs = quietMs;
+    sliceRecords = recordsPerSlice;
+}
+
+SearchWindow::SearchWindow(const Design &design, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_design(design)
+{
+    setObjectName(QLatin1String(design.name));
+    setWindowTitle(design.caption);
+    setFixedSize(windowSize);
+    setFont(FormKit::verdana(9));
+
+    QWidget *page = Backdrop::fill(this, Palette::steelBlue(), windowSize);
+    if (!design.filters.isEmpty()) {
+        m_filterPanel = new QWidget(page);
+        m_filterPanel->setObjectName(QStringLiteral("panAvvio"));
+        m_filterPanel->setGeometry(QRect(QPoint(0, 0), windowSize));
+        buildFilterPanel(m_filterPanel);
+        m_memory = addHidden(page, "lblMemory");
+        m_filled = addHidden(page, "lblConta");
+    }
+    m_resultPanel = new QWidget(page);
+    m_resultPanel->setObjectName(QStringLiteral("panContainer"));
+    m_resultPanel->setGeometry(QRect(QPoint(0, 0), windowSize));
+    buildResultPanel(m_resultPanel);
+    m_resultPanel->setVisible(!m_filterPanel);
+    if (!m_filterPanel) {
+        if (design.opening == Opening::ImportPersonalData)
+            m_memory = addHidden(page, "lblMemory");
+        buildBusyNotice(m_resultPanel, 500);
+    }
+
+    m_slices.setInterval(0);
+    connect(&m_slices, &QTimer::timeout, this, &SearchWindow::continueScan);
+
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+SearchWindow::~SearchWindow() = default;
+
+void SearchWindow::buildFilterPanel(QWidget *panel)
+{
+    new DrawnPicture(QStringLiteral("imgIstruzioni"), QRect(20, 14, 822, 92),
+                     SearchPictures::filterInstructions(), panel);
+
+    const QFont labelFont = FormKit::verdana(12, true);
+    const QFont boxFont = FormKit::verdana(11);
+    for (int i = 0; i < m_design.filters.size(); ++i) {
+        const FilterDesign &f = m_design.filters[i];
+        const int x = i % 2 == 0 ? 40 : 452;
+        const int y = 124 + (i / 2) * 64;
+        const QRect boxRect(x, y + 24, 370, 28);
+
+        auto *label = new QLabel(QString::fromUtf8(f.label), panel);
+        label->setObjectName(QStringLiteral("lbl") + QString::fromLatin1(f.box).mid(3));
+        label->setFont(labelFont);
+        label->setStyleSheet(QStringLiteral("color: #10243A;"));
+        label->setGeometry(x, y, 370, 22);
+
+        auto *highlight = new QWidget(panel);
+        highlight->setObjectName(QStringLiteral("eff") + QString::fromLatin1(f.box).mid(3));
+        highlight->setGeometry(boxRect.adjusted(-4, -4, 4, 4));
+        highlight->setStyleSheet(QStringLiteral("background: #FFFF00; border-radius: 3px;"));
+        highlight->setAttribute(Qt::WA_StyledBackground);
+        highlight->hide();
+        m_highlights.append(highlight);
+
+        auto *box = new QLineEdit(panel);
+        box->setObjectName(QLatin1String(f.box));
+        box->setFont(boxFont);
+        box->setGeometry(boxRect);
+        box->setMaxLength(250);
+        box->installEventFilter(this);
+        m_filterBoxes.append(box);
+    }
+    for (int i = 1; i < m_filterBoxes.size(); ++i)
+        setTabOrder(m_filterBoxes[i - 1], m_filterBoxes[i]);
+
+    m_cancel = addButton(panel, "btnAnnulla", QStringLiteral("Chiudi"), QRect(40, 506, 130, 34));
+    m_search = addButton(panel, "btnCerca", QStringLiteral("Cerca"), QRect(692, 506, 130, 34));
+    m_cancel->setAutoDefault(false);
+    m_search->setAutoDefault(false);
+    buildBusyNotice(panel, 448);
+
+    // The notice goes up as soon as the button is pressed, before the reading starts.
+    connect(m_search, &QPushButton::pressed, this, [this] { m_wait->show(); m_wait->repaint(); });
+    connect(m_search, &QPushButton::clicked, this, &SearchWindow::btnCercaClick);
+    connect(m_cancel, &QPushButton::clicked, this, &SearchWindow::reject);
+}
+
+void SearchWindow::buildBusyNotice(QWidget *panel, int top)
+{
+    m_wait = new QLabel(QStringLiteral("Ricerca schede in corso. Attendere..."), panel);
+    m_wait->setObjectName(QStringLiteral("lblAttendere"));
+    m_wait->setFont(FormKit::verdana(12, true));
+    m_wait->setStyleSheet(QStringLiteral("color: #8B0000;"));
+    m_wait->setAlignment(Qt::AlignCenter);
+    m_wait->setGeometry(180, top, 502, 24);
+    m_wait->hide();
+
+    m_progress = new QProgressBar(panel);
+    m_progress->setObjectName(QStringLiteral("prgRicerca"));
+    m_progress->setGeometry(231, top + 28, 400, 18);
+    m_progress->setTextVisible(false);
+    m_progress->hide();
+}
+
+void SearchWindow::buildResultPanel(QWidget *panel)
+{
+    new DrawnPicture(QStringLiteral("imgBanner"), QRect(20, 10, 822, 46),
+                     SearchPictures::banner(m_design.banner), panel);
+    new DrawnPicture(QStringLiteral("imgTrova"), QRect(20, 64, 822, 56),
+                     SearchPictures::findInstructions(), panel);
+
+    m_find = new QLineEdit(panel);
+    m_find->setObjectName(QStringLiteral("txtTrova"));
+    m_find->setFont(FormKit::verdana(12, true));
+    m_find->setGeometry(150, 128, 440, 30);
+    m_find->setMaxLength(250);
+    m_find->installEventFilter(this);
+    m_findButton = addButton(panel, "btnTrova", QStringLiteral("Trova"), QRect(602, 127, 110, 32));
+
+    m_model = new ListModel(this);
+    m_list = new QListView(panel);
+    m_list->setObjectName(QStringLiteral("lstRecords"));
+    m_list->setGeometry(20, 168, 822, 300);
+    m_list->setFont(listFont());
+    m_list->setUniformItemSizes(true);
+    m_list->setModel(m_model);
+    m_list->setItemDelegate(new FixedWidthDelegate(m_list));
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_list->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    m_list->setWordWrap(false);
+    m_list->setTextElideMode(Qt::ElideNone);
+    m_list->setStyleSheet(QStringLiteral("QListView { color: black; background: white; }"));
+
+    auto *hint = new QLabel(QStringLiteral("Fare doppio clic su una voce in elenco per richiamare la scheda"), panel);
+    hint->setObjectName(QStringLiteral("lblRigo03"));
+    hint->setFont(FormKit::verdana(10, true));
+    hint->setStyleSheet(QStringLiteral("color: #DC143C;"));
+    hint->setAlignment(Qt::AlignCenter);
+    hint->setGeometry(20, 472, 822, 20);
+
+    auto *close = addButton(panel, "btnChiudi", QStringLiteral("Chiudi"), QRect(20, 506, 130, 34));
+    auto *print = addButton(panel, "btnStampa", QStringLiteral("Stampa"), QRect(712, 506, 130, 34));
+    for (QPushButton *b : {close, print})
+        b->setAutoDefault(false);
+    m_findButton->setAutoDefault(false);
+
+    if (!m_design.filters.isEmpty()) {
+        m_count = new QLabel(panel);
+        m_count->setObjectName(QStringLiteral("lblTrovate"));
+        m_count->setFont(FormKit::verdana(10, true));
+        m_count->setStyleSheet(QStringLiteral("color: #10243A;"));
+        m_count->setAlignment(Qt::AlignCenter);
+        m_count->setGeometry(160, 506, 542, 34);
+    }
+
+    connect(m_findButton, &QPushButton::clicked, this, &SearchWindow::btnTrovaClick);
+    connect(print, &QPushButton::clicked, this, &SearchWindow::btnStampaClick);
+    connect(close, &QPushButton::clicked, this, &SearchWindow::reject);
+    connect(m_list, &QListView::doubleClicked, this, &SearchWindow::lstRecordsDoubleClick);
+}
+
+void SearchWindow::setKindTag(const QString &tag)
+{
+    if (m_memory)
+        m_memory->setText(tag);
+}
+
+void SearchWindow::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    m_finder.reset();
+    m_find->clear();
+    if (m_filterPanel) {
+        if (m_filterPanel->isVisible())
+            m_filterBoxes.first()->setFocus();
+        return;
+    }
+    // A summary is built each time it is shown, from an empty list.
+    if (!m_scan) {
+        m_model->clear();
+        startScan(m_design.selection, RecordFilter(ListLine::layoutOf(m_design.line)));
+    }
+}
+
+void SearchWindow::closeEvent(QCloseEvent *event)
+{
+    stopScan();
+    QDialog::closeEvent(event);
+}
+
+void SearchWindow::reject()
+{
+    stopScan();
+    m_model->clear();
+    m_wait->hide();
+    QDialog::reject();
+}
+
+bool SearchWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    const int box = m_filterBoxes.indexOf(qobject_cast<QLineEdit *>(watched));
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        if (box >= 0)
+            m_highlights[box]->show();
+        break;
+    case QEvent::FocusOut:
+        if (box >= 0)
+            m_highlights[box]->hide();
+        break;
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter)
+            break;
+        if (box >= 0) {
+            m_filterBoxes[(box + 1) % m_filterBoxes.size()]->setFocus();
+            return true;
+        }
+        if (watched == m_find) {
+            m_findButton->setFocus();
+            return true;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void SearchWindow::btnCercaClick()
+{
+    if (m_scan)
+        return;
+    RecordFilter filter(ListLine::layoutOf(m_design.line));
+    for (int i = 0; i < m_filterBoxes.size(); ++i)
+        filter.add(m_design.filters[i].field, m_filterBoxes[i]->text());
+    m_filled->setText(QString::number(filter.filledCount()));
+    m_wait->show();
+    startScan(ArchiveScan::Selection::Filters, filter);
+}
+
+void SearchWindow::startScan(ArchiveScan::Selection selection, const RecordFilter &filter)
+{
+    m_scan = std::make_unique<ArchiveScan>(m_design.archive, m_design.line, selection, filter);
+    if (!m_scan->open()) {
+        scanEnded(ArchiveScan::Progress::Failed);
+        return;
+    }
+    // Most archives are read before anyone could notice; only a longer
+    // reading shows its progress and lets the window paint between slices.
+    const ArchiveScan::Progress progress = m_scan->step(sliceRecords, QDeadlineTimer(quietSpanMs));
+    if (progress != ArchiveScan::Progress::Running) {
+        scanEnded(progress);
+        return;
+    }
+    setBusy(true);
+    m_slices.start();
+}
+
+void SearchWindow::continueScan()
+{
+    if (!m_scan)
+        return;
+    const ArchiveScan::Progress progress = m_scan->step(sliceRecords, QDeadlineTimer(sliceMs));
+    if (m_scan->total() > 0)
+        m_progress->setValue(int(m_scan->read() * 1000 / m_scan->total()));
+    if (progress == ArchiveScan::Progress::Running)
+        return;
+    m_slices.stop();
+    scanEnded(progress);
+}
+
+void SearchWindow::setBusy(bool busy)
+{
+    m_progress->setRange(0, 1000);
+    m_progress->setValue(0);
+    m_progress->setVisible(busy);
+    m_wait->setVisible(busy || m_filterPanel);
+    if (m_search)
+        m_search->setEnabled(!busy);
+    for (QLineEdit *box : std::as_const(m_filterBoxes))
+        box->setReadOnly(busy);
+}
+
+void SearchWindow::stopScan()
+{
+    m_slices.stop();
+    m_scan.reset();   // closes the archive
+}
+
+void SearchWindow::scanEnded(ArchiveScan::Progress progress)
+{
+    const bool searching = m_filterPanel != nullptr;
+    setBusy(false);
+    if (progress == ArchiveScan::Progress::Failed && searching) {
+        // Back on the filters, as typed, with the notice still up: the
+        // clerk can fix the folder and press Cerca again.
+        m_scan.reset();
+        m_wait->show();
+        notice(this, Dialogs::Kind::Warning, accessError);
+        return;
+    }
+    // A summary that fails keeps, silently, what it had listed so far.
+    m_model->setEntries(m_scan->takeSorted());
+    fitItemWidth();
+    if (!searching) {
+        m_wait->hide();
+        selectRow(m_model->rowCount() > 0 ? 0 : -1);
+        m_find->setFocus();
+        return;
+    }
+    m_count->setText(CountLine::text(m_model->rowCount()));
+    m_resultPanel->show();
+    m_filterPanel->hide();
+    m_find->clear();
+    m_find->setFocus();
+}
+
+void SearchWindow::fitItemWidth()
+{
+    qsizetype longest = 0;
+    for (const ListEntry &e : m_model->entries())
+        longest = qMax(longest, e.line.size());
+    const int advance = QFontMetrics(m_list->font()).horizontalAdvance(QLatin1Char('M'));
+    auto *delegate = static_cast<FixedWidthDelegate *>(m_list->itemDelegate());
+    delegate->width = qMax(1600, int(longest) * advance + 16);
+    m_list->reset();
+}
+
+int SearchWindow::selectedRow() const
+{
+    const QModelIndex current = m_list->currentIndex();
+    return current.isValid() && m_list->selectionModel()->isSelected(current) ? current.row() : -1;
+}
+
+void SearchWindow::selectRow(int row)
+{
+    if (row < 0 || row >= m_model->rowCount())
+        return;
+    const QModelIndex index = m_model->index(row);
+    m_list->setCurrentIndex(index);
+    m_list->selectionModel()->select(index, QItemSelectionModel::ClearAndSelect);
+    m_list->scrollTo(index);
+}
+
+void SearchWindow::btnTrovaClick()
+{
+    if (m_model->rowCount() == 0) {
+        notice(this, Dialogs::Kind::Information, emptyListNotice);
+        return;
+    }
+    int selected = selectedRow();
+    if (selected < 0) {
+        selected = 0;
+        selectRow(0);
+    }
+    const int found = m_finder.find(m_model->entries(), selected, m_find->text());
+    if (found >= 0)
+        selectRow(found);
+}
+
+void SearchWindow::btnStampaClick()
+{
+    printSearchList(this, m_design.printTitle, m_model->lines());
+}
+
+// The line keeps the position of its record: that record, read afresh, is
+// the one opened, even when another record gives the same line.
+void SearchWindow::lstRecordsDoubleClick()
+{
+    const qint64 position = m_model->position(selectedRow());
+    if (position > 0) {
+        ArchiveFile file(m_design.archive, ListLine::layoutOf(m_design.line).size);
+        QByteArray record;
+        if (file.open() && file.read(position, &record)) {
+            file.close();
+            openRecord(position, record);
+        }
+    }
+    // Loaded or not, the window has done its work.
+    m_model->clear();
+    m_wait->hide();
+    accept();
+}
+
+void SearchWindow::openRecord(qint64 position, const QByteArray &record)
+{
+    const QString tag = m_memory ? Text::trimmed(m_memory->text()) : QString();
+    if (m_design.opening == Opening::ImportPersonalData) {
+        // Only a declaration window takes a person; any other tag copies nothing.
+        if (tag != QLatin1String("certificazioni") && tag != QLatin1String("atti"))
+            return;
+        auto *target = qobject_cast<DeclarationWindow *>(ArchiveWindow::ofKind(tag));
+        if (!target)
+            return;
+        const Record card(SchedaAnagrafica::layout, record);
+        QStringList values;
+        for (const QString &control : DeclarationWindow::personalDataControls())
+            values.append(Text::trimmed(card.field(control)));
+        target->fillPersonalData(values);
+        return;
+    }
+    if (m_filterPanel && tag != m_design.fillTag)
+        return;
+    if (ArchiveWindow *target = ArchiveWindow::ofKind(m_design.fillTag))
+        target->showRecord(position, record);
+}
