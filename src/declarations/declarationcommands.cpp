@@ -3,6 +3,7 @@
 
 #include "app/helptopics.h"
 #include "app/helpwindow.h"
+#include "search/searchwindows.h"
 #include "declarations/declarationtextbox.h"
 #include "storage/text.h"
 #include "ui/archivemessages.h"
@@ -120,6 +121,21 @@ void DeclarationWindow::cmdUltimoClick() { browse(RecordBrowsing::Move::Last); }
 void DeclarationWindow::cmdGuidaClick()
 {
     openHelp(this, HelpTopics::declarations());
+}
+
+void DeclarationWindow::cmdTrovaClick()
+{
+    openDeclarationSearch(this);
+}
+
+void DeclarationWindow::cmdDaConsegnareClick()
+{
+    openUndelivered(this);
+}
+
+void DeclarationWindow::impPersonaClick()
+{
+    openRegistryImport(this);
 }
 
 void DeclarationWindow::cmdEsciClick()

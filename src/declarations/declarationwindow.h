@@ -57,15 +57,15 @@ private:
     void cmdAvantiClick();
     void cmdUltimoClick();
     void cmdEsciClick();
+    void impPersonaClick();
+    void cmdDaConsegnareClick();
+    void cmdTrovaClick();
     void cmdGuidaClick();
     void impOggiClick();
     void btnCodFiscClick();
     // Satellite windows still to come.
-    void cmdTrovaClick() {}
     void cmdFileClick() {}
     void cmdEsportaClick() {}
-    void cmdDaConsegnareClick() {}
-    void impPersonaClick() {}
 
     // The command bar and the small buttons beside the boxes, each with its handler.
     static const FormKit::Command<DeclarationWindow> commands[];

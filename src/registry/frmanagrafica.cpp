@@ -2,6 +2,7 @@
 
 #include "app/helptopics.h"
 #include "app/helpwindow.h"
+#include "search/searchwindows.h"
 #include "registry/envelopefigure.h"
 #include "registry/registryform.h"
 #include "storage/recordlayout.h"
@@ -233,6 +234,16 @@ void FrmAnagrafica::cmdUltimoClick() { browse(RecordBrowsing::Move::Last); }
 void FrmAnagrafica::cmdGuidaClick()
 {
     openHelp(this, HelpTopics::registry());
+}
+
+void FrmAnagrafica::cmdTrovaClick()
+{
+    openRegistrySearch(this);
+}
+
+void FrmAnagrafica::cmdQuestioniClick()
+{
+    openPendingIssues(this);
 }
 
 void FrmAnagrafica::cmdEsciClick()

@@ -36,13 +36,13 @@ private:
     void cmdAvantiClick();
     void cmdUltimoClick();
     void cmdEsciClick();
+    void cmdQuestioniClick();
+    void cmdTrovaClick();
     void cmdGuidaClick();
     // Satellite windows still to come.
-    void cmdTrovaClick() {}
     void cmdFileClick() {}
     void cmdStampaClick() {}
     void cmdEsportaClick() {}
-    void cmdQuestioniClick() {}
 
     // The command bar and the small buttons beside the boxes, each with its handler.
     static const FormKit::Command<FrmAnagrafica> commands[];
