@@ -49,6 +49,8 @@ QFont PageRenderer::font(const PageText &text)
     f.setBold(text.bold);
     f.setHintingPreference(QFont::PreferNoHinting);
     f.setKerning(false);
+    // Letters as typed: no ligatures, so the printed text reads back as it was written.
+    f.setStyleStrategy(QFont::PreferNoShaping);
     return f;
 }
 
@@ -128,8 +130,15 @@ void PageRenderer::draw(QPainter &painter) const
         painter.setClipRect(block->box, Qt::IntersectClip);
         painter.setPen(colour(block->text->ink));
         const QPointF origin = block->box.topLeft() + QPointF(0, block->offset);
-        for (const auto &layout : block->paragraphs)
-            layout->draw(&painter, origin);
+        // Lines wholly outside the box are left out, not merely hidden by the clip.
+        for (const auto &layout : block->paragraphs) {
+            for (int i = 0; i < layout->lineCount(); ++i) {
+                const QTextLine line = layout->lineAt(i);
+                const qreal top = origin.y() + line.y();
+                if (top < block->box.bottom() && top + line.height() > block->box.top())
+                    line.draw(&painter, origin);
+            }
+        }
         painter.restore();
     }
     painter.restore();
