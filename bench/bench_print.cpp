@@ -69,7 +69,9 @@ int main(int argc, char **argv)
     });
     preview.show();
     app.processEvents();
-    preview.grab();
+    const QPixmap shot = preview.grab();
+    if (argc > 1)
+        shot.save(QString::fromLocal8Bit(argv[1]));
     std::printf("declaration preview shown: %lld ms\n", t.elapsed());
     return 0;
 }

@@ -329,6 +329,8 @@ void TstOutputPrint::declarationWindow()
                 QCOMPARE(d->size(), QSize(362, 287));
             }();
             warned = d->findChild<QLabel *>("lblAvviso")->isVisible();
+            if (!m_dir.autoRemove())
+                d->grab().save(m_dir.filePath(window + ".png"));
             QTest::mouseClick(d->findChild<QPushButton *>("btnStampa"), Qt::LeftButton);
             return d->result();
         };
@@ -358,6 +360,8 @@ void TstOutputPrint::declarationWindow()
     fake.printToFile = m_dir.filePath("never.pdf");
     fake.onModal = [&](QDialog *d) {
         auto *avviso = d->findChild<QLabel *>("lblAvviso");
+        if (!m_dir.autoRemove())
+            d->grab().save(m_dir.filePath(window + "_avviso.png"));
         [&] {
             QVERIFY(avviso->isVisibleTo(d));
             QCOMPARE(avviso->text(), QString("Attenzione: il testo della dichiarazione non entra per intero nel "
