@@ -7,9 +7,55 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
+#include <QLayout>
+#include <QToolBar>
+#include <QAction>
 
 namespace {
+
+// The preview shows the page at its real size with four commands only:
+// print, zoom (real size, page width, whole page), full screen, close.
+void reducePreview(QPrintPreviewDialog &preview, QPrinter *printer)
+{
+    auto *view = preview.findChild<QPrintPreviewWidget *>();
+    for (QToolBar *bar : preview.findChildren<QToolBar *>())
+        bar->hide();
+    if (!view)
+        return;
+    view->setZoomMode(QPrintPreviewWidget::CustomZoom);
+    view->setZoomFactor(1.0);
+    auto *bar = new QToolBar(&preview);
+    bar->setObjectName(QStringLiteral("barAnteprima"));
+    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    if (auto *layout = preview.layout())
+        layout->setMenuBar(bar);
+    QObject::connect(bar->addAction(QStringLiteral("Stampa")), &QAction::triggered, &preview, [&preview, view, printer] {
+        QPrintDialog dialog(printer, &preview);
+        if (dialog.exec() == QDialog::Accepted) {
+            view->print();
+            preview.accept();
+        }
+    });
+    QObject::connect(bar->addAction(QStringLiteral("Zoom")), &QAction::triggered, view, [view] {
+        if (view->zoomMode() == QPrintPreviewWidget::CustomZoom)
+            view->fitToWidth();
+        else if (view->zoomMode() == QPrintPreviewWidget::FitToWidth)
+            view->fitInView();
+        else {
+            view->setZoomMode(QPrintPreviewWidget::CustomZoom);
+            view->setZoomFactor(1.0);
+        }
+    });
+    QObject::connect(bar->addAction(QStringLiteral("Schermo intero")), &QAction::triggered, &preview, [&preview] {
+        if (preview.isFullScreen())
+            preview.showMaximized();
+        else
+            preview.showFullScreen();
+    });
+    QObject::connect(bar->addAction(QStringLiteral("Chiudi")), &QAction::triggered, &preview, &QDialog::reject);
+}
 
 class QtDialogs final : public Dialogs
 {
@@ -68,6 +114,7 @@ public:
         QPrintPreviewDialog preview(printer, parent);
         QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                          [&paint](QPrinter *p) { paint(p); });
+        reducePreview(preview, printer);
         preview.setWindowState(Qt::WindowMaximized);
         preview.exec();
     }

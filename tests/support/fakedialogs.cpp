@@ -1,5 +1,6 @@
 #include "fakedialogs.h"
 
+#include <QPrinter>
 #include <QWidget>
 
 namespace {
@@ -26,15 +27,26 @@ QString FakeDialogs::openFileName(QWidget *parent, const QString &caption, const
     return fileToOpen;
 }
 
-bool FakeDialogs::printDialog(QWidget *parent, QPrinter *)
+void FakeDialogs::toFile(QPrinter *printer)
+{
+    lastDocName = printer->docName();
+    if (!printToFile.isEmpty()) {
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(printToFile);
+    }
+}
+
+bool FakeDialogs::printDialog(QWidget *parent, QPrinter *printer)
 {
     calls.append({QStringLiteral("printDialog"), Kind::Information, Buttons::Ok, QString(), nameOf(parent)});
+    toFile(printer);
     return confirmPrint;
 }
 
 void FakeDialogs::printPreview(QWidget *parent, QPrinter *printer, const std::function<void(QPrinter *)> &paint)
 {
     calls.append({QStringLiteral("printPreview"), Kind::Information, Buttons::Ok, QString(), nameOf(parent)});
+    toFile(printer);
     paint(printer);
 }
 

@@ -36,6 +36,9 @@ public:
     QList<Answer> answers;           // taken in order; Ok (or Yes) when empty
     QString fileToOpen;              // answer of openFileName
     bool confirmPrint = true;
+    // When set, a confirmed print dialog or a preview sends the pages to this PDF file.
+    QString printToFile;
+    QString lastDocName;             // document name of the last printer handed over
     // Runs instead of exec() for satellite windows; returns the result code.
     std::function<int(QDialog *)> onModal = [](QDialog *) { return int(QDialog::Rejected); };
 
@@ -43,4 +46,7 @@ public:
     QList<Call> messages() const;
     Call lastMessage() const;
     void clear() { calls.clear(); }
+
+private:
+    void toFile(QPrinter *printer);
 };
