@@ -3,6 +3,7 @@
 
 #include "app/helptopics.h"
 #include "app/helpwindow.h"
+#include "output/printwindows.h"
 #include "search/searchwindows.h"
 #include "declarations/declarationtextbox.h"
 #include "storage/text.h"
@@ -104,11 +105,8 @@ void DeclarationWindow::cmdSalvaClick()
 
 void DeclarationWindow::print(bool preview)
 {
-    if (!checkForPrint())
-        return;
-    // The print and preview windows of the kind lay the form out from the
-    // boxes on screen; they are not part of the program yet.
-    Q_UNUSED(preview);
+    if (checkForPrint())
+        openDeclarationPrint(this, preview);
 }
 
 void DeclarationWindow::cmdAnteprimaClick() { print(true); }

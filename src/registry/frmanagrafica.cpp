@@ -2,6 +2,7 @@
 
 #include "app/helptopics.h"
 #include "app/helpwindow.h"
+#include "output/printwindows.h"
 #include "search/searchwindows.h"
 #include "registry/envelopefigure.h"
 #include "registry/registryform.h"
@@ -244,6 +245,11 @@ void FrmAnagrafica::cmdTrovaClick()
 void FrmAnagrafica::cmdQuestioniClick()
 {
     openPendingIssues(this);
+}
+
+void FrmAnagrafica::cmdStampaClick()
+{
+    openCardPrint(this);
 }
 
 void FrmAnagrafica::cmdEsciClick()

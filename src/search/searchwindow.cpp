@@ -2,7 +2,7 @@
 
 #include "declarations/declarationwindow.h"
 #include "search/listmodel.h"
-#include "search/listprint.h"
+#include "output/listprintout.h"
 #include "search/searchpictures.h"
 #include "storage/archivefile.h"
 #include "storage/text.h"
@@ -453,7 +453,7 @@ void SearchWindow::btnTrovaClick()
 
 void SearchWindow::btnStampaClick()
 {
-    printSearchList(this, m_design.printTitle, m_model->lines());
+    printList(this, m_design.printTitle, m_model->lines());
 }
 
 // The line keeps the position of its record: that record, read afresh, is
