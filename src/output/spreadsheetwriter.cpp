@@ -81,7 +81,7 @@ public:
     bool flush()
     {
         const bool ok = m_out.write(m_block) == m_block.size();
-        m_block.clear();
+        m_block.resize(0);   // keeps the block allocated
         return ok;
     }
 
