@@ -3,7 +3,9 @@
 
 #include "app/helptopics.h"
 #include "app/helpwindow.h"
+#include "output/exportwindows.h"
 #include "output/printwindows.h"
+#include "registry/attachmentswindow.h"
 #include "search/searchwindows.h"
 #include "declarations/declarationtextbox.h"
 #include "storage/text.h"
@@ -134,6 +136,16 @@ void DeclarationWindow::cmdDaConsegnareClick()
 void DeclarationWindow::impPersonaClick()
 {
     openRegistryImport(this);
+}
+
+void DeclarationWindow::cmdFileClick()
+{
+    openAttachments(this);
+}
+
+void DeclarationWindow::cmdEsportaClick()
+{
+    openExport(this);
 }
 
 void DeclarationWindow::cmdEsciClick()

@@ -57,15 +57,14 @@ private:
     void cmdAvantiClick();
     void cmdUltimoClick();
     void cmdEsciClick();
+    void cmdEsportaClick();
+    void cmdFileClick();
     void impPersonaClick();
     void cmdDaConsegnareClick();
     void cmdTrovaClick();
     void cmdGuidaClick();
     void impOggiClick();
     void btnCodFiscClick();
-    // Satellite windows still to come.
-    void cmdFileClick() {}
-    void cmdEsportaClick() {}
 
     // The command bar and the small buttons beside the boxes, each with its handler.
     static const FormKit::Command<DeclarationWindow> commands[];

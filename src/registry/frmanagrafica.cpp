@@ -2,7 +2,9 @@
 
 #include "app/helptopics.h"
 #include "app/helpwindow.h"
+#include "output/exportwindows.h"
 #include "output/printwindows.h"
+#include "registry/attachmentswindow.h"
 #include "search/searchwindows.h"
 #include "registry/envelopefigure.h"
 #include "registry/registryform.h"
@@ -250,6 +252,16 @@ void FrmAnagrafica::cmdQuestioniClick()
 void FrmAnagrafica::cmdStampaClick()
 {
     openCardPrint(this);
+}
+
+void FrmAnagrafica::cmdFileClick()
+{
+    openAttachments(this);
+}
+
+void FrmAnagrafica::cmdEsportaClick()
+{
+    openExport(this);
 }
 
 void FrmAnagrafica::cmdEsciClick()

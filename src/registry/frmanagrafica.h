@@ -36,13 +36,12 @@ private:
     void cmdAvantiClick();
     void cmdUltimoClick();
     void cmdEsciClick();
+    void cmdEsportaClick();
+    void cmdFileClick();
     void cmdStampaClick();
     void cmdQuestioniClick();
     void cmdTrovaClick();
     void cmdGuidaClick();
-    // Satellite windows still to come.
-    void cmdFileClick() {}
-    void cmdEsportaClick() {}
 
     // The command bar and the small buttons beside the boxes, each with its handler.
     static const FormKit::Command<FrmAnagrafica> commands[];

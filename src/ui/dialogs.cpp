@@ -99,7 +99,8 @@ public:
     QString openFileName(QWidget *parent, const QString &caption, const QString &folder,
                          const QString &filter) override
     {
-        return QFileDialog::getOpenFileName(parent, caption, folder, filter);
+        return QFileDialog::getOpenFileName(parent, caption, folder, filter, nullptr,
+                                            QFileDialog::DontUseNativeDialog);
     }
 
     bool printDialog(QWidget *parent, QPrinter *printer) override
