@@ -49,6 +49,7 @@ private slots:
     void registryBoxesTurnThemIntoBlanks_data();
     void registryBoxesTurnThemIntoBlanks();
     void typedAfterPasteKeepsCaret();
+    void storedLineBreakShownAsBlank();
     void declarationTextKeepsLineBreaks();
 
 private:
@@ -113,6 +114,29 @@ void TestPastedLineBreaks::typedAfterPasteKeepsCaret()
     QCOMPARE(name->text(), QStringLiteral("Mario G.Rossi"));
     name->insert(QStringLiteral("\t"));
     QCOMPARE(name->text(), QStringLiteral("Mario G. Rossi"));
+}
+
+// A card written by an older copy with a line break in its name shows it as a
+// blank; merely looking at it leaves the archive as it was.
+void TestPastedLineBreaks::storedLineBreakShownAsBlank()
+{
+    Record card(SchedaAnagrafica::layout);
+    card.setField(SchedaAnagrafica::Nome, QStringLiteral("Mario\r\nRossi"));
+    card.setField(SchedaAnagrafica::Sesso, QStringLiteral("M"));
+    card.setField(SchedaAnagrafica::Tel, QStringLiteral("0543\t123456"));
+    const QString path = ProgramFolder::file(QLatin1String(ArchiveNames::registry));
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QCOMPARE(f.write(card.bytes()), qint64(SchedaAnagrafica::Size));
+    }
+    FrmAnagrafica window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    click(&window, "cmdPrimo");
+    QCOMPARE(child<QLineEdit>(&window, "txtNome")->text(), QStringLiteral("Mario  Rossi"));
+    QCOMPARE(child<QLineEdit>(&window, "txtTel")->text(), QStringLiteral("0543 123456"));
+    QCOMPARE(fileBytes(path), card.bytes());
 }
 
 void TestPastedLineBreaks::declarationTextKeepsLineBreaks()
