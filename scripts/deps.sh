@@ -3,7 +3,8 @@
 # only those that are missing.
 set -euo pipefail
 packages=(build-essential cmake qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
-          fonts-liberation fonts-dejavu-core xvfb xauth poppler-utils)
+          fonts-liberation fonts-dejavu-core xvfb xauth poppler-utils
+          clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -62,8 +62,13 @@ std::optional<QString> IniFile::read(const QString &path, QStringView section, Q
         return QString();
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return std::nullopt;
+    return valueIn(file.readAll(), section, key);
+}
+
+QString IniFile::valueIn(QByteArrayView content, QStringView section, QStringView key)
+{
     bool inSection = false;
-    for (const QByteArray &line : splitLines(file.readAll())) {
+    for (const QByteArray &line : splitLines(content.toByteArray())) {
         if (const auto name = sectionOf(line)) {
             inSection = sameName(*name, section);
             continue;

@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArrayView>
 #include <QString>
 #include <optional>
 
@@ -11,6 +12,9 @@ namespace IniFile {
 // The value, or the empty text when the file, the section or the key is
 // missing; nullopt when the file exists but cannot be read.
 std::optional<QString> read(const QString &path, QStringView section, QStringView key);
+
+// The value as read() finds it in the bytes of a whole file.
+QString valueIn(QByteArrayView content, QStringView section, QStringView key);
 
 // Sets the value, creating the file, the section or the key as needed and
 // keeping every other line as it was. The file is replaced whole, so a failed

@@ -27,6 +27,13 @@ private slots:
         QTest::newRow("registry find") << A::Registry << "cmdTrova" << "frmTrovaAnagrafica" << "anagrafica";
         QTest::newRow("registry pending") << A::Registry << "cmdQuestioni" << "frmQuestioni" << "-";
         QTest::newRow("registry print") << A::Registry << "cmdStampa" << "frmStampaAnagrafica" << "-";
+        QTest::newRow("registry export") << A::Registry << "cmdEsporta" << "frmExpAnagrafica" << "-";
+        QTest::newRow("registry attach") << A::Registry << "cmdFile" << "frmAllegaCartella" << "anagrafica";
+        QTest::newRow("cert export") << A::SelfCertifications << "cmdEsporta" << "frmExpCert" << "-";
+        QTest::newRow("cert attach") << A::SelfCertifications << "cmdFile" << "frmAllegaCartella" << "certificazioni";
+        QTest::newRow("atti export") << A::Notoriety << "cmdEsporta" << "frmExpAtti" << "-";
+        QTest::newRow("atti attach") << A::Notoriety << "cmdFile" << "frmAllegaCartella" << "atti";
+        QTest::newRow("atti help") << A::Notoriety << "cmdGuida" << "frmGuida" << "-";
         QTest::newRow("registry help") << A::Registry << "cmdGuida" << "frmGuida" << "-";
         QTest::newRow("cert find") << A::SelfCertifications << "cmdTrova" << "frmTrovaCert" << "certificazioni";
         QTest::newRow("cert undelivered") << A::SelfCertifications << "cmdDaConsegnare" << "frmCertDaConsegnare"

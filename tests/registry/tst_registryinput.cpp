@@ -261,7 +261,7 @@ void TestRegistryInput::checkButtons_data()
     QTest::newRow("company fiscal code of eleven digits")
             << "btnCodFisc" << "txtCodFisc" << "01234567890 " << "frmPartitaIva" << "txtPartitaIva";
     QTest::newRow("vat number") << "btnPartitaIva" << "txtPartitaIva" << "01234567890" << "frmPartitaIva" << "txtPartitaIva";
-    QTest::newRow("iban") << "btnIban" << "txtIban" << "\tIT60X05428111010000001234 " << "frmIban" << "txtIban";
+    QTest::newRow("iban") << "btnIban" << "txtIban" << " IT60X05428111010000001234 " << "frmIban" << "txtIban";
     QTest::newRow("card") << "btnCarta" << "txtCarta" << " 4111111111111111" << "frmCarta" << "txtNumero";
 }
 
