@@ -8,6 +8,9 @@
 #include "app/helptopics.h"
 #include "app/mainmenu.h"
 #include "declarations/declarationwindow.h"
+#include "output/exportarchives.h"
+#include "output/exportwindow.h"
+#include "registry/attachmentswindow.h"
 #include "registry/frmanagrafica.h"
 #include "storage/programfolder.h"
 #include "validators/frmcodfisc.h"
@@ -67,6 +70,8 @@ std::vector<Shot> shots()
          },
          {}},
         {"info.png", [] { return std::unique_ptr<QWidget>(new FrmInfo); }, {}},
+        {"esporta.png", [] { return std::unique_ptr<QWidget>(new ExportWindow(ExportArchive::registry())); }, {}},
+        {"allegati.png", [] { return std::unique_ptr<QWidget>(new AttachmentsWindow); }, {}},
         {"splash.png", [] { return std::unique_ptr<QWidget>(new FrmSplash); }, {}},
     };
 }
