@@ -54,10 +54,43 @@ bool ListOrder::less(QByteArrayView a, QByteArrayView b)
     return a.size() < b.size();
 }
 
+namespace {
+// The ranks (0 to 255) of eight bytes of a line from `from` packed into one
+// number, the first byte highest, missing bytes as the lowest rank. Keys of
+// a line's first sixteen bytes in ascending order are lines in ascending
+// order, so most comparisons of a sort never leave the compact array of
+// keys; equal keys fall back to the whole lines.
+quint64 prefixKey(QByteArrayView line, qsizetype from)
+{
+    const auto &rank = ranks().rank;
+    quint64 key = 0;
+    for (qsizetype i = from; i < from + 8; ++i)
+        key = (key << 8) | (i < line.size() ? rank[static_cast<unsigned char>(line[i])] : 0);
+    return key;
+}
+
+struct Keyed
+{
+    quint64 high, low;
+    quint32 index;
+};
+}
+
 void ListOrder::sort(std::vector<ListEntry> &entries)
 {
-    ranks();
-    std::stable_sort(entries.begin(), entries.end(), [](const ListEntry &x, const ListEntry &y) {
-        return less(x.line, y.line);
+    std::vector<Keyed> keyed(entries.size());
+    for (size_t i = 0; i < entries.size(); ++i)
+        keyed[i] = {prefixKey(entries[i].line, 0), prefixKey(entries[i].line, 8), quint32(i)};
+    std::stable_sort(keyed.begin(), keyed.end(), [&entries](const Keyed &x, const Keyed &y) {
+        if (x.high != y.high)
+            return x.high < y.high;
+        if (x.low != y.low)
+            return x.low < y.low;
+        return less(entries[x.index].line, entries[y.index].line);
     });
+    std::vector<ListEntry> sorted;
+    sorted.reserve(entries.size());
+    for (const Keyed &k : keyed)
+        sorted.push_back(std::move(entries[k.index]));
+    entries = std::move(sorted);
 }
