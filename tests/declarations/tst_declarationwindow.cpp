@@ -2,6 +2,7 @@
 // stores is checked byte by byte in the archive files.
 #include "declarations/declarationwindow.h"
 #include "declarations/placeofissue.h"
+#include "child.h"
 #include "fakedialogs.h"
 #include "storage/recordlayout.h"
 #include "files.h"
@@ -79,19 +80,17 @@ struct Screen
     }
     ~Screen() { delete w; }
 
-    QLineEdit *box(const char *name) const { return w->findChild<QLineEdit *>(QLatin1String(name)); }
-    QLabel *label(const char *name) const { return w->findChild<QLabel *>(QLatin1String(name)); }
-    QPlainTextEdit *text() const { return w->findChild<QPlainTextEdit *>(QStringLiteral("txtDichiarazione")); }
-    QCheckBox *delivered() const { return w->findChild<QCheckBox *>(QStringLiteral("chkConsegnata")); }
+    QLineEdit *box(const char *name) const { return child<QLineEdit>(w, name); }
+    QLabel *label(const char *name) const { return child<QLabel>(w, name); }
+    QPlainTextEdit *text() const { return child<QPlainTextEdit>(w, "txtDichiarazione"); }
+    QCheckBox *delivered() const { return child<QCheckBox>(w, "chkConsegnata"); }
     QString position() const { return label("lblPosizione")->text(); }
     QString focus() const { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
     QString archive(Kind kind) const { return folder.file(archiveOf(kind)); }
 
     void click(const char *name)
     {
-        auto *button = w->findChild<QAbstractButton *>(QLatin1String(name));
-        QVERIFY2(button, name);
-        QTest::mouseClick(button, Qt::LeftButton);
+        QTest::mouseClick(child<QAbstractButton>(w, name), Qt::LeftButton);
     }
     // Types into whichever control has the focus, key by key, as the user does.
     void type(const QString &keys)
@@ -101,8 +100,7 @@ struct Screen
     }
     void typeInto(const char *name, const QString &keys)
     {
-        QWidget *target = w->findChild<QWidget *>(QLatin1String(name));
-        target->setFocus();
+        child<QWidget>(w, name)->setFocus();
         type(keys);
     }
     // Name, sex, telephone, subject: a declaration that can be saved and printed.
@@ -169,7 +167,7 @@ private slots:
         // Maximum lengths are the capacities of the record fields.
         const RecordLayout &layout = SchedaDichiarazione::layout;
         for (int i = 0; i < layout.fieldCount; ++i)
-            if (QLineEdit *box = s.box(layout.field(i).control))
+            if (auto *box = s.w->findChild<QLineEdit *>(QLatin1String(layout.field(i).control)))
                 QCOMPARE(box->maxLength(), layout.field(i).capacity);
         // Hints of the kind in the status line.
         for (const char *control : {"chkConsegnata", "cmdDaConsegnare"}) {

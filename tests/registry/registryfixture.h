@@ -1,4 +1,5 @@
 #pragma once
+#include "child.h"
 #include "registry/frmanagrafica.h"
 #include "storage/programfolder.h"
 #include "storage/recordlayout.h"
@@ -69,26 +70,19 @@ inline QList<Record> readArchive()
 
 inline QLineEdit *edit(QWidget &w, const QString &name)
 {
-    auto *found = w.findChild<QLineEdit *>(name);
-    [&] { QVERIFY2(found, qPrintable(name)); }();
-    return found;
+    return child<QLineEdit>(&w, qPrintable(name));
 }
 
 inline QLabel *label(QWidget &w, const QString &name)
 {
-    auto *found = w.findChild<QLabel *>(name);
-    [&] { QVERIFY2(found, qPrintable(name)); }();
-    return found;
+    return child<QLabel>(&w, qPrintable(name));
 }
 
 inline QString position(QWidget &w) { return label(w, QStringLiteral("lblPosizione"))->text(); }
 
 inline void click(QWidget &w, const QString &name)
 {
-    auto *button = w.findChild<PictureButton *>(name);
-    [&] { QVERIFY2(button, qPrintable(name)); }();
-    if (button)
-        QTest::mouseClick(button, Qt::LeftButton);
+    QTest::mouseClick(child<QAbstractButton>(&w, qPrintable(name)), Qt::LeftButton);
 }
 
 inline QString focused()
