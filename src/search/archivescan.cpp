@@ -25,6 +25,9 @@ bool ArchiveScan::open()
         m_open = false;
         return false;
     }
+    // Every record will be listed: one allocation instead of a growing array.
+    if (m_selection == Selection::Filters && m_filter.filledCount() == 0)
+        m_entries.reserve(size_t(m_total));
     return true;
 }
 

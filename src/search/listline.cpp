@@ -2,6 +2,7 @@
 
 #include "storage/cp1252.h"
 
+#include <cstring>
 #include <iterator>
 
 namespace {
@@ -35,23 +36,34 @@ constexpr Column declarationColumns[] = {
     {D::Oggetto, nullptr, 48},    {-1, "  Data: ", 0},    {D::Data, nullptr, 0},
 };
 
+// The line is measured first and then written into one allocation of its
+// exact size: a search of the whole archive builds one line per record.
 template <int N>
 QByteArray buildFrom(const Column (&columns)[N], const RecordLayout &layout, QByteArrayView record)
 {
-    QByteArray line;
-    line.reserve(160);
-    for (const Column &c : columns) {
+    QByteArrayView chars[N];
+    qsizetype size = 0;
+    for (int i = 0; i < N; ++i) {
+        const Column &c = columns[i];
         if (c.field < 0) {
-            line.append(c.literal);
+            chars[i] = QByteArrayView(c.literal);
+            size += chars[i].size();
             continue;
         }
-        const QByteArrayView chars = ListLine::trimmed(ListLine::fieldChars(layout, record, c.field));
-        if (c.width == 0) {
-            line.append(chars);
-        } else {
-            line.append(chars.first(qMin(chars.size(), qsizetype(c.width))));
-            if (chars.size() < c.width)
-                line.append(c.width - chars.size(), ' ');
+        chars[i] = ListLine::trimmed(ListLine::fieldChars(layout, record, c.field));
+        size += c.width == 0 ? chars[i].size() : c.width;
+    }
+    QByteArray line(size, Qt::Uninitialized);
+    char *out = line.data();
+    for (int i = 0; i < N; ++i) {
+        const qsizetype width = columns[i].width;
+        const qsizetype used = width == 0 ? chars[i].size() : qMin(chars[i].size(), width);
+        if (used > 0)   // an empty view may have no data at all
+            std::memcpy(out, chars[i].data(), size_t(used));
+        out += used;
+        if (used < width) {
+            std::memset(out, ' ', size_t(width - used));
+            out += width - used;
         }
     }
     return line;

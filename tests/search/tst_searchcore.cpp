@@ -11,6 +11,8 @@
 static QByteArray Cp1252Bytes(const QString &text) { return Cp1252::encode(text); }
 
 #include <QFile>
+
+#include <algorithm>
 #include <QTest>
 
 using namespace SearchFixture;
@@ -28,6 +30,7 @@ private slots:
     void filter();
     void filtersTogether();
     void order();
+    void orderOfLongSharedStarts();
     void findWalk();
     void findEdges();
     void scanSelections();
@@ -166,6 +169,32 @@ void TestSearchCore::order()
     QCOMPARE(positions, QList<qint64>({3, 5, 9, 2, 4, 8, 1, 10, 7, 6}));
     QVERIFY(ListOrder::less("ab", "abc"));
     QVERIFY(!ListOrder::less("abc", "ABC") && !ListOrder::less("ABC", "abc"));
+}
+
+// Lines that share long starts, differ in case or only in length, or hold
+// the lowest bytes: the sort must give what a plain stable sort by `less`
+// gives.
+void TestSearchCore::orderOfLongSharedStarts()
+{
+    const char alphabet[] = {'a', 'A', 'b', ' ', '\x01', '\0', '\xe9'};
+    quint32 seed = 7;
+    auto next = [&] { seed = seed * 1103515245u + 12345u; return (seed >> 8) & 0xFFFF; };
+    const QByteArray stem = "Esposito Giulia Maria Teresa ";
+    std::vector<ListEntry> entries;
+    for (int i = 0; i < 3000; ++i) {
+        QByteArray line = stem.first(next() % (stem.size() + 1));
+        for (int n = int(next() % 40); n > 0; --n)
+            line.append(alphabet[next() % sizeof alphabet]);
+        entries.push_back({line, i + 1});
+    }
+    std::vector<ListEntry> expected = entries;
+    std::stable_sort(expected.begin(), expected.end(),
+                     [](const ListEntry &x, const ListEntry &y) { return ListOrder::less(x.line, y.line); });
+    ListOrder::sort(entries);
+    for (size_t i = 0; i < entries.size(); ++i) {
+        QCOMPARE(entries[i].position, expected[i].position);
+        QCOMPARE(entries[i].line, expected[i].line);
+    }
 }
 
 static std::vector<ListEntry> entriesOf(const QStringList &lines)
