@@ -88,7 +88,10 @@ struct Fault
             disk = std::make_unique<FullDisk>();
         else
             folder = std::make_unique<TestFolder>();
+        if (what == QLatin1String("program folder is a file"))
+            [&] { QVERIFY(writeFileBytes(plainFile(), "non una cartella")); }();
     }
+    QString plainFile() const { return file(QStringLiteral("programma")); }
     ~Fault()
     {
         immutable.reset();
@@ -113,6 +116,10 @@ struct Fault
             immutable = std::make_unique<Immutable>(file(fileName));
             return immutable->ok();
         }
+        if (what == QLatin1String("program folder is a file")) {
+            ProgramFolder::setPath(plainFile());
+            return true;
+        }
         if (what == QLatin1String("on /dev/full")) {
             QFile::remove(file(fileName));
             return QFile::link(QStringLiteral("/dev/full"), file(fileName));
@@ -120,7 +127,12 @@ struct Fault
         return true;
     }
     // Lets the test look at what is left behind.
-    void lift() { immutable.reset(); }
+    void lift()
+    {
+        immutable.reset();
+        if (what == QLatin1String("program folder is a file"))
+            [&] { QCOMPARE(fileBytes(plainFile()), QByteArray("non una cartella")); }();
+    }
 };
 
 #define SKIP_UNLESS_USABLE(fault)                                                                         \
@@ -317,7 +329,8 @@ void TestFaultsFiles::passwordCannotBeWritten()
 void TestFaultsFiles::settingsCannotBeWrittenOnClose_data()
 {
     QTest::addColumn<QString>("fault");
-    for (const char *fault : {"read-only folder", "settings immutable", "full disk", "on /dev/full"})
+    for (const char *fault : {"read-only folder", "program folder is a file", "settings immutable", "full disk",
+                              "on /dev/full"})
         QTest::newRow(fault) << fault;
 }
 
@@ -338,7 +351,8 @@ void TestFaultsFiles::settingsCannotBeWrittenOnClose()
     DeclarationWindow w(DeclarationKind::SelfCertification);
     showActive(w);
     QLineEdit *place = child<QLineEdit>(&w, "txtLuogo");
-    QCOMPARE(place->text(), fault == QLatin1String("on /dev/full") ? QString() : QStringLiteral("Milano"));
+    const bool unreadable = fault == QLatin1String("on /dev/full") || fault == QLatin1String("program folder is a file");
+    QCOMPARE(place->text(), unreadable ? QString() : QStringLiteral("Milano"));
     place->selectAll();
     QTest::keyClicks(place, QStringLiteral("Roma"));
     QSignalSpy closed(&w, &ArchiveWindow::closed);
@@ -389,7 +403,7 @@ void TestFaultsFiles::exportCannotBeWritten_data()
 {
     QTest::addColumn<QString>("fault");
     // The export file replaced by a folder is in the export window's own tests.
-    for (const char *fault : {"read-only folder", "export file immutable", "full disk"})
+    for (const char *fault : {"read-only folder", "program folder is a file", "export file immutable", "full disk"})
         QTest::newRow(fault) << fault;
 }
 
@@ -458,6 +472,7 @@ void TestFaultsFiles::attachmentCannotBeCopied_data()
     QTest::newRow("full disk, replacing a file") << "full disk" << true << large;
     QTest::newRow("full disk, replacing a file by a small one") << "full disk" << true << small;
     QTest::newRow("read-only program folder") << "read-only folder" << false << small;
+    QTest::newRow("program folder is a file") << "program folder is a file" << false << small;
     QTest::newRow("read-only attachments folder") << "Documenti_Allegati immutable" << false << small;
     QTest::newRow("attached file immutable") << "Documenti_Allegati/documento.pdf immutable" << true << small;
 }
@@ -477,7 +492,7 @@ void TestFaultsFiles::attachmentCannotBeCopied()
     FakeDialogs dialogs;
     const QString folderName = QStringLiteral("Documenti_Allegati");
     const QString attached = f.file(folderName + QStringLiteral("/documento.pdf"));
-    if (fault != QLatin1String("read-only folder"))
+    if (fault.startsWith(QLatin1String("full disk")) || fault.startsWith(folderName))
         QVERIFY(QDir(f.path()).mkdir(folderName));
     if (replacing)
         QVERIFY(writeFileBytes(attached, "la copia di ieri"));
