@@ -3,6 +3,7 @@
 #include "storage/archivefile.h"
 #include "storage/programfolder.h"
 #include "storage/recordlayout.h"
+#include "storage/savefile.h"
 #include "storage/text.h"
 
 #include <QSaveFile>
@@ -211,5 +212,5 @@ bool ExportArchive::write(const ExportTable &rows) const
         out.cancelWriting();
         return false;
     }
-    return out.commit();
+    return SaveFile::commit(out);
 }

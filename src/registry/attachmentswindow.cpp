@@ -2,6 +2,7 @@
 
 #include "storage/cp1252.h"
 #include "storage/programfolder.h"
+#include "storage/savefile.h"
 #include "storage/text.h"
 #include "ui/archivewindow.h"
 #include "ui/artwork.h"
@@ -282,7 +283,7 @@ bool AttachmentsWindow::copyInto(const QString &from, const QString &to)
             QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         }
     }
-    ok = ok && source.error() == QFileDevice::NoError && target.commit();
+    ok = ok && source.error() == QFileDevice::NoError && SaveFile::commit(target);
     if (!ok)
         target.cancelWriting();
     if (showProgress) {

@@ -161,10 +161,17 @@ bool ArchiveFile::writeLocked(qint64 n, const QByteArray &record, bool appending
     if (n < 1 || n > total + 1)
         return fail(QStringLiteral("la scheda %1 non esiste (l'archivio ne contiene %2)")
                             .arg(n).arg(total));
+    const qint64 sizeBefore = m_file.size();
     if (!m_file.seek((n - 1) * m_recordSize)
         || m_file.write(record) != m_recordSize
-        || !syncToDisk(m_file))
-        return fail(m_file.errorString());
+        || !syncToDisk(m_file)) {
+        const QString why = m_file.errorString();
+        // A full disk takes part of a new record: cut it off again, so that
+        // the failed save leaves the file as it found it.
+        if (n == total + 1 && m_file.size() > sizeBefore)
+            m_file.resize(sizeBefore);
+        return fail(why);
+    }
     m_position = n;
     return true;
 }

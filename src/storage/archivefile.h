@@ -45,7 +45,8 @@ public:
     bool write(qint64 n, const QByteArray &record);
 
     // Writes the record at byte count * recordSize (over any partial record)
-    // and returns its position, or 0 on failure.
+    // and returns its position, or 0 on failure. A failed append leaves the
+    // file at its old length: no part of the record stays behind.
     qint64 append(const QByteArray &record);
 
     // Sequential reading from position 1: the record after the current one.

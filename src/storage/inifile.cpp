@@ -1,6 +1,7 @@
 #include "storage/inifile.h"
 
 #include "storage/cp1252.h"
+#include "storage/savefile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -127,5 +128,5 @@ bool IniFile::write(const QString &path, QStringView section, QStringView key, Q
         return false;
     for (const QByteArray &line : lines)
         out.write(line + "\r\n");
-    return out.commit();
+    return SaveFile::commit(out);
 }
