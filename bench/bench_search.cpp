@@ -85,6 +85,14 @@ double peakMiB()
 
 int main(int argc, char **argv)
 {
+    // "bench_search --archive FOLDER N" only writes the registry of N cards
+    // into FOLDER, to try the windows on a big archive by hand.
+    if (argc == 4 && QByteArray(argv[1]) == "--archive") {
+        ProgramFolder::setPath(QString::fromLocal8Bit(argv[2]));
+        return generate(ProgramFolder::file(QLatin1String(ArchiveNames::registry)), QByteArray(argv[3]).toInt())
+                       ? 0
+                       : 1;
+    }
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

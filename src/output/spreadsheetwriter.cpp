@@ -57,12 +57,19 @@ QByteArrayView trimmed(QByteArrayView bytes)
     return bytes.sliced(b, e - b);
 }
 
+// A line break or tab kept inside a field (pasted before the boxes turned
+// them into blanks) would split the file's CR LF lines: every control
+// character inside a cell is written as a blank.
 void appendEscaped(QByteArray &out, QByteArrayView text)
 {
     qsizetype from = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        const char *entity = c == '&' ? "&amp;" : c == '<' ? "&lt;" : c == '>' ? "&gt;" : nullptr;
+        const char *entity = c == '&'   ? "&amp;"
+                             : c == '<' ? "&lt;"
+                             : c == '>' ? "&gt;"
+                             : static_cast<unsigned char>(c) < 32 ? " "
+                                                                  : nullptr;
         if (!entity)
             continue;
         out.append(text.sliced(from, i - from));

@@ -33,6 +33,7 @@ QByteArray document(const QString &sheetName, const QList<ExportColumn> &columns
 QByteArray document(const QString &sheetName, const QList<ExportColumn> &columns,
                     const QList<QStringList> &rows);
 
-// "&", "<" and ">" as entities, nothing else changed.
+// "&", "<" and ">" as entities, a control character as a blank, nothing
+// else changed.
 QByteArray escaped(QByteArrayView cp1252);
 }

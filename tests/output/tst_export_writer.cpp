@@ -251,9 +251,11 @@ void TestExportWriter::cellsTrimmedAndEscaped()
 {
     const QList<ExportColumn> columns{{QStringLiteral("Uno"), 100}, {QStringLiteral("Due & tre"), 90}};
     const QList<QStringList> rows{{QStringLiteral(" \t a&b<c>d; &amp; \r\n"), QStringLiteral("")},
-                                  {QStringLiteral("x")}};
+                                  {QStringLiteral("x")},
+                                  {QStringLiteral("Via Roma\r\n12\tscala B"), QStringLiteral("a\x01" "b")}};
     const QByteArray expected = head("Foglio") + th(100, "Uno") + th(90, "Due &amp; tre") + "</tr>\r\n"
-                                + row({"a&amp;b&lt;c&gt;d; &amp;amp;", ""}) + row({"x", ""}) + tail;
+                                + row({"a&amp;b&lt;c&gt;d; &amp;amp;", ""}) + row({"x", ""})
+                                + row({"Via Roma  12 scala B", "a b"}) + tail;
     QCOMPARE(SpreadsheetWriter::document(QStringLiteral("Foglio"), columns, rows), expected);
 }
 
