@@ -7,6 +7,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrintPreviewDialog>
+#include <QScreen>
+#include <QGuiApplication>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QLayout>
@@ -116,6 +118,9 @@ public:
         QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                          [&paint](QPrinter *p) { paint(p); });
         reducePreview(preview, printer);
+        // The whole screen also where no window manager maximizes it.
+        if (const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+            preview.setGeometry(screen->availableGeometry());
         preview.setWindowState(Qt::WindowMaximized);
         preview.exec();
     }
