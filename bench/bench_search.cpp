@@ -54,6 +54,40 @@ bool generate(const QString &path, int cards)
     return true;
 }
 
+// Declarations for trying their windows by hand: one in four not delivered.
+bool generateDeclarations(const QString &path, int count)
+{
+    namespace D = SchedaDichiarazione;
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    const char *subjects[] = {"Residenza", "Stato di famiglia", "Nascita", "Titolo di studio", "Eredi legittimi"};
+    quint32 seed = 54321;
+    auto next = [&] { seed = seed * 1103515245u + 12345u; return (seed >> 8) & 0xFFFFFF; };
+    QByteArray block;
+    for (int i = 0; i < count; ++i) {
+        Record r(D::layout);
+        r.setField(D::Nome, QStringLiteral("%1 %2 %3").arg(QLatin1String(lastNames[next() % 15]),
+                                                           QLatin1String(firstNames[next() % 10]))
+                                    .arg(next() % 100000));
+        r.setField(D::CodFisc, QStringLiteral("RSSMRA%1A01F839X").arg(next() % 100, 2, 10, QLatin1Char('0')));
+        r.setField(D::Tel, QStringLiteral("081 %1").arg(next() % 10000000));
+        r.setField(D::Oggetto, QString::fromLatin1(subjects[next() % 5]));
+        r.setField(D::Dichiarazione, QStringLiteral("di essere residente in %1.").arg(QLatin1String(towns[next() % 7])));
+        r.setField(D::Luogo, QString::fromLatin1(towns[next() % 7]));
+        r.setField(D::Data, QStringLiteral("%1/%2/%3").arg(1 + next() % 28, 2, 10, QLatin1Char('0'))
+                                    .arg(1 + next() % 12, 2, 10, QLatin1Char('0')).arg(2000 + next() % 26));
+        r.setField(D::Consegnata, next() % 4 == 0 ? QString() : QStringLiteral("OK"));
+        block.append(r.bytes());
+        if (block.size() >= (1 << 20)) {
+            f.write(block);
+            block.clear();
+        }
+    }
+    f.write(block);
+    return true;
+}
+
 double plainRead(const QString &path)
 {
     QElapsedTimer t;
@@ -86,10 +120,17 @@ double peakMiB()
 int main(int argc, char **argv)
 {
     // "bench_search --archive FOLDER N" only writes the registry of N cards
-    // into FOLDER, to try the windows on a big archive by hand.
+    // and both declaration archives of N declarations each into FOLDER, to
+    // try the windows on big archives by hand.
     if (argc == 4 && QByteArray(argv[1]) == "--archive") {
         ProgramFolder::setPath(QString::fromLocal8Bit(argv[2]));
-        return generate(ProgramFolder::file(QLatin1String(ArchiveNames::registry)), QByteArray(argv[3]).toInt())
+        const int count = QByteArray(argv[3]).toInt();
+        return generate(ProgramFolder::file(QLatin1String(ArchiveNames::registry)), count)
+                               && generateDeclarations(
+                                       ProgramFolder::file(QLatin1String(ArchiveNames::selfCertifications)), count)
+                               && generateDeclarations(
+                                       ProgramFolder::file(QLatin1String(ArchiveNames::notorietyDeclarations)),
+                                       count)
                        ? 0
                        : 1;
     }

@@ -5,6 +5,7 @@
 #include "ui/archivemessages.h"
 #include "ui/backdrop.h"
 #include "ui/dialogs.h"
+#include "ui/fittinglabel.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -51,7 +52,7 @@ void ArchiveWindow::closeEvent(QCloseEvent *event)
 
 QLabel *ArchiveWindow::addPositionLabel(const QRect &geometry, const QFont &font)
 {
-    m_position = new QLabel(panel());
+    m_position = new FittingLabel(panel());
     m_position->setObjectName(QStringLiteral("lblPosizione"));
     m_position->setGeometry(geometry);
     m_position->setFont(font);

@@ -7,6 +7,7 @@
 #include "storage/recordlayout.h"
 #include "files.h"
 #include "testfolder.h"
+#include "ui/fittinglabel.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -232,6 +233,36 @@ private slots:
         QCOMPARE(s.position(), QStringLiteral("1"));
         QCOMPARE(s.messageCount(), 0);
         QCOMPARE(s.label("panInfo")->text(), QStringLiteral("Pronto per archiviare una nuova scheda..."));
+    }
+
+    // A long archive's record number is shown whole in the narrow box
+    // between the arrows, in the box's own family and never larger.
+    void longPositionShownWhole_data()
+    {
+        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<qint64>("position");
+        for (qint64 n : {7, 73418, 1234567}) {
+            QTest::addRow("frmCertificazioni %lld", n) << Kind::SelfCertification << n;
+            QTest::addRow("frmAtti %lld", n) << Kind::Notoriety << n;
+        }
+    }
+    void longPositionShownWhole()
+    {
+        QFETCH(Kind, kind);
+        QFETCH(qint64, position);
+        Screen s;
+        s.open(kind);
+        s.w->showRecord(position, storedRecord(1));
+        auto *label = dynamic_cast<FittingLabel *>(s.label("lblPosizione"));
+        QVERIFY(label);
+        QCOMPARE(label->text(), QString::number(position));
+        QCOMPARE(label->width(), 44);
+        const QFont drawn = label->fittedFont();
+        QCOMPARE(drawn.family(), label->font().family());
+        QVERIFY(drawn.pointSizeF() <= label->font().pointSizeF());
+        QVERIFY(QFontMetrics(drawn).horizontalAdvance(label->text()) <= label->contentsRect().width());
+        if (position < 100)
+            QCOMPARE(drawn.pointSizeF(), label->font().pointSizeF());
     }
 
     void browsingEmptyArchive_data()
