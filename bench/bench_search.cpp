@@ -14,6 +14,7 @@
 #include <sys/resource.h>
 
 #include <cstdio>
+#include <functional>
 #include <ctime>
 
 namespace {
@@ -24,19 +25,39 @@ const char *lastNames[] = {"Rossi", "Bianchi", "Esposito", "Romano", "Colombo", 
                            "Bruno", "Gallo", "Conti", "De Luca", "Mancini", "Costa", "Giordano"};
 const char *towns[] = {"Napoli", "Roma", "Milano", "Torino", "Palermo", "Bari", "Firenze"};
 
-bool generate(const QString &path, int cards)
+// Writes `count` records made by `make` (given a random source) in 1 MiB
+// blocks; the same seed gives the same archive every run.
+template<typename Make>
+bool writeRecords(const QString &path, int count, quint32 seed, Make make)
 {
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
-    quint32 seed = 12345;
     auto next = [&] { seed = seed * 1103515245u + 12345u; return (seed >> 8) & 0xFFFFFF; };
     QByteArray block;
-    for (int i = 0; i < cards; ++i) {
+    for (int i = 0; i < count; ++i) {
+        block.append(make(next).bytes());
+        if (block.size() >= (1 << 20)) {
+            if (f.write(block) != block.size())
+                return false;
+            block.clear();
+        }
+    }
+    return f.write(block) == block.size();
+}
+
+QString personName(const std::function<quint32()> &next)
+{
+    return QStringLiteral("%1 %2 %3")
+            .arg(QLatin1String(lastNames[next() % 15]), QLatin1String(firstNames[next() % 10]))
+            .arg(next() % 100000);
+}
+
+bool generate(const QString &path, int cards)
+{
+    return writeRecords(path, cards, 12345, [](const std::function<quint32()> &next) {
         Record r(A::layout);
-        r.setField(A::Nome, QStringLiteral("%1 %2 %3").arg(QLatin1String(lastNames[next() % 15]),
-                                                           QLatin1String(firstNames[next() % 10]))
-                                    .arg(next() % 100000));
+        r.setField(A::Nome, personName(next));
         r.setField(A::Localita, QString::fromLatin1(towns[next() % 7]));
         r.setField(A::CodFisc, QStringLiteral("RSSMRA%1A01F839X").arg(next() % 100, 2, 10, QLatin1Char('0')));
         r.setField(A::Tel, QStringLiteral("081 %1").arg(next() % 10000000));
@@ -44,32 +65,19 @@ bool generate(const QString &path, int cards)
         r.setField(A::Note, QStringLiteral("Cliente dal %1, pratica numero %2").arg(1990 + next() % 30).arg(next()));
         if (next() % 10 == 0)
             r.setField(A::Questioni, QStringLiteral("Documento da rinnovare"));
-        block.append(r.bytes());
-        if (block.size() >= (1 << 20)) {
-            f.write(block);
-            block.clear();
-        }
-    }
-    f.write(block);
-    return true;
+        return r;
+    });
 }
 
 // Declarations for trying their windows by hand: one in four not delivered.
 bool generateDeclarations(const QString &path, int count)
 {
     namespace D = SchedaDichiarazione;
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    const char *subjects[] = {"Residenza", "Stato di famiglia", "Nascita", "Titolo di studio", "Eredi legittimi"};
-    quint32 seed = 54321;
-    auto next = [&] { seed = seed * 1103515245u + 12345u; return (seed >> 8) & 0xFFFFFF; };
-    QByteArray block;
-    for (int i = 0; i < count; ++i) {
+    static const char *subjects[] = {"Residenza", "Stato di famiglia", "Nascita", "Titolo di studio",
+                                     "Eredi legittimi"};
+    return writeRecords(path, count, 54321, [](const std::function<quint32()> &next) {
         Record r(D::layout);
-        r.setField(D::Nome, QStringLiteral("%1 %2 %3").arg(QLatin1String(lastNames[next() % 15]),
-                                                           QLatin1String(firstNames[next() % 10]))
-                                    .arg(next() % 100000));
+        r.setField(D::Nome, personName(next));
         r.setField(D::CodFisc, QStringLiteral("RSSMRA%1A01F839X").arg(next() % 100, 2, 10, QLatin1Char('0')));
         r.setField(D::Tel, QStringLiteral("081 %1").arg(next() % 10000000));
         r.setField(D::Oggetto, QString::fromLatin1(subjects[next() % 5]));
@@ -78,14 +86,8 @@ bool generateDeclarations(const QString &path, int count)
         r.setField(D::Data, QStringLiteral("%1/%2/%3").arg(1 + next() % 28, 2, 10, QLatin1Char('0'))
                                     .arg(1 + next() % 12, 2, 10, QLatin1Char('0')).arg(2000 + next() % 26));
         r.setField(D::Consegnata, next() % 4 == 0 ? QString() : QStringLiteral("OK"));
-        block.append(r.bytes());
-        if (block.size() >= (1 << 20)) {
-            f.write(block);
-            block.clear();
-        }
-    }
-    f.write(block);
-    return true;
+        return r;
+    });
 }
 
 double plainRead(const QString &path)

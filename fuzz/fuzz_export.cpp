@@ -18,24 +18,6 @@
 #include <vector>
 
 namespace {
-class Reader
-{
-public:
-    explicit Reader(QByteArrayView bytes) : m_bytes(bytes) {}
-    bool atEnd() const { return m_at >= m_bytes.size(); }
-    quint8 byte() { return m_at < m_bytes.size() ? quint8(m_bytes[m_at++]) : 0; }
-    QByteArrayView take(qsizetype n)
-    {
-        n = qMin(n, m_bytes.size() - m_at);
-        const QByteArrayView out = m_bytes.sliced(m_at, n);
-        m_at += n;
-        return out;
-    }
-
-private:
-    QByteArrayView m_bytes;
-    qsizetype m_at = 0;
-};
 
 // What a cell of these bytes must read back as.
 QString expectedCell(QByteArrayView stored)
@@ -167,7 +149,7 @@ void checkFile(const QByteArray &file, const QString &sheet, const QList<ExportC
     }
 }
 
-QString textOf(Reader &in, bool utf16)
+QString textOf(Fuzz::Reader &in, bool utf16)
 {
     const int length = in.byte();
     return utf16 ? Fuzz::utf16(in.take(2 * length)) : Cp1252::decode(in.take(length));
@@ -176,7 +158,7 @@ QString textOf(Reader &in, bool utf16)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    Reader in(Fuzz::bytes(data, size));
+    Fuzz::Reader in(Fuzz::bytes(data, size));
     const quint8 choice = in.byte();
     const bool utf16 = choice & 1, direct = choice & 2;
     const int headingCount = in.byte() % 7;

@@ -59,24 +59,6 @@ const std::vector<Column> &columnsOf(ListLine::Kind kind)
     return declaration;
 }
 
-class Reader
-{
-public:
-    explicit Reader(QByteArrayView bytes) : m_bytes(bytes) {}
-    quint8 byte() { return m_at < m_bytes.size() ? quint8(m_bytes[m_at++]) : 0; }
-    QByteArrayView take(qsizetype n)
-    {
-        n = qMin(n, m_bytes.size() - m_at);
-        const QByteArrayView out = m_bytes.sliced(m_at, n);
-        m_at += n;
-        return out;
-    }
-    QByteArrayView rest() { return take(m_bytes.size() - m_at); }
-
-private:
-    QByteArrayView m_bytes;
-    qsizetype m_at = 0;
-};
 
 QString foldedLine(QByteArrayView line)
 {
@@ -127,7 +109,7 @@ QByteArray recordOf(const RecordLayout &layout, QByteArrayView bytes, bool sprea
         std::copy_n(bytes.data(), n, record.data());
         return record;
     }
-    Reader in(bytes);
+    Fuzz::Reader in(bytes);
     for (const Column &c : columns) {
         if (c.field < 0)
             continue;
@@ -175,7 +157,7 @@ bool filterOracle(const QString &field, const QString &typed)
     return Text::trimmed(typed).isEmpty() || foldedText(field).contains(foldedText(typed));
 }
 
-void checkFilters(const RecordLayout &layout, const QByteArray &record, Reader &choices,
+void checkFilters(const RecordLayout &layout, const QByteArray &record, Fuzz::Reader &choices,
                   const QString &typed)
 {
     const Record read(layout, record);
@@ -263,7 +245,7 @@ int expectedFind(const std::vector<ListEntry> &lines, int selected, const QStrin
     return -1;
 }
 
-void checkFind(const std::vector<ListEntry> &lines, Reader &choices, const QString &typed)
+void checkFind(const std::vector<ListEntry> &lines, Fuzz::Reader &choices, const QString &typed)
 {
     FindInList find;
     const QString piece = lines.empty() ? QString()
@@ -290,19 +272,19 @@ void checkFind(const std::vector<ListEntry> &lines, Reader &choices, const QStri
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    Reader in(Fuzz::bytes(data, size));
+    Fuzz::Reader in(Fuzz::bytes(data, size));
     const quint8 choice = in.byte();
     const QByteArrayView filterBytes = in.take(in.byte());
     const QString typed = choice & 1 ? Fuzz::utf16(filterBytes) : Cp1252::decode(filterBytes);
     const QByteArrayView recordBytes = in.rest();
     const bool spread = choice & 0x80;
     // Choices for the filters and the find are the record bytes read again.
-    Reader choices(recordBytes);
+    Fuzz::Reader choices(recordBytes);
 
     const QByteArray card = recordOf(A::layout, recordBytes, spread, columnsOf(ListLine::Kind::Registry));
     QByteArray declaration = recordOf(D::layout, recordBytes, spread, columnsOf(ListLine::Kind::Declaration));
     if (spread) {   // the pending-issues column has a slot of its own after the others
-        Reader after(recordBytes.sliced(qMin(recordBytes.size(), qsizetype(choices.byte()))));
+        Fuzz::Reader after(recordBytes.sliced(qMin(recordBytes.size(), qsizetype(choices.byte()))));
         const LayoutField &q = A::layout.field(A::Questioni);
         const QByteArrayView slot = after.take(q.capacity + 1);
         QByteArray withIssues = card;
