@@ -99,13 +99,6 @@ private:
 
 } // namespace
 
-QByteArray SpreadsheetWriter::escaped(QByteArrayView cp1252)
-{
-    QByteArray out;
-    appendEscaped(out, cp1252);
-    return out;
-}
-
 bool SpreadsheetWriter::write(QIODevice &out, const QString &sheetName, const QList<ExportColumn> &columns,
                               const ExportTable &rows)
 {

@@ -32,8 +32,4 @@ QByteArray document(const QString &sheetName, const QList<ExportColumn> &columns
                     const ExportTable &rows);
 QByteArray document(const QString &sheetName, const QList<ExportColumn> &columns,
                     const QList<QStringList> &rows);
-
-// "&", "<" and ">" as entities, a control character as a blank, nothing
-// else changed.
-QByteArray escaped(QByteArrayView cp1252);
 }

@@ -107,9 +107,13 @@ void setKey(Keyed &k, qsizetype from)
     k.high = prefixKey(k.line(), from);
     k.low = prefixKey(k.line(), from + 8);
 }
+
+// By the sixteen bytes keyed alone.
+bool startsBefore(const Keyed &x, const Keyed &y)
+{
+    return x.high != y.high ? x.high < y.high : x.low < y.low;
 }
 
-namespace {
 // Sorts keys already set from offset 0, sixteen bytes at a time instead of
 // whole lines: most comparisons never leave the array of keys, and a run of
 // lines sharing a long start (the same surname and name) is sorted again
@@ -130,10 +134,8 @@ void sortKeyed(Keyed *begin, Keyed *end)
             return x.high == y.high && x.low == y.low && x.lengthFrom(offset) == y.lengthFrom(offset);
         };
         std::sort(run.begin, run.end, [offset](const Keyed &x, const Keyed &y) {
-            if (x.high != y.high)
-                return x.high < y.high;
-            if (x.low != y.low)
-                return x.low < y.low;
+            if (x.high != y.high || x.low != y.low)
+                return startsBefore(x, y);
             const quint32 lx = x.lengthFrom(offset), ly = y.lengthFrom(offset);
             return lx != ly ? lx < ly : x.index < y.index;
         });
@@ -153,11 +155,6 @@ void sortKeyed(Keyed *begin, Keyed *end)
             runs.push_back({b, e, next});
         }
     }
-}
-
-bool startsBefore(const Keyed &x, const Keyed &y)
-{
-    return x.high != y.high ? x.high < y.high : x.low < y.low;
 }
 
 // A long list is split by the first sixteen bytes of a middle line into the
