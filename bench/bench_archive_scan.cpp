@@ -2,10 +2,10 @@
 // plain large-block QFile read, and compares the two. Every search and
 // summary scans a whole archive this way, so next() must cost little more
 // than reading the file.
-#include "storage/archivefile.h"
-#include "storage/fieldcodec.h"
-#include "storage/programfolder.h"
-#include "storage/recordlayout.h"
+#include "core/storage/archivefile.h"
+#include "core/storage/fieldcodec.h"
+#include "core/storage/programfolder.h"
+#include "core/storage/recordlayout.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

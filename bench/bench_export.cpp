@@ -1,10 +1,10 @@
 // The export of a 100,000-card registry: the export window's grid filled and
 // shown, and the file written, beside a plain 1 MiB-block read of the archive.
-#include "output/exportarchives.h"
+#include "core/output/exportarchives.h"
+#include "core/output/spreadsheetwriter.h"
+#include "core/storage/programfolder.h"
+#include "core/storage/recordlayout.h"
 #include "output/exportwindow.h"
-#include "output/spreadsheetwriter.h"
-#include "storage/programfolder.h"
-#include "storage/recordlayout.h"
 
 #include <QApplication>
 #include <QBuffer>

@@ -1,8 +1,8 @@
 // Times of the printed pages drawn to PDF, and of a declaration preview
 // from the click to the page on screen. Run offscreen.
-#include "output/cardpage.h"
-#include "output/declarationpage.h"
-#include "output/listpages.h"
+#include "core/output/cardpage.h"
+#include "core/output/declarationpage.h"
+#include "core/output/listpages.h"
 #include "output/pagerenderer.h"
 
 #include <QApplication>

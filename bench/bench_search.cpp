@@ -1,9 +1,9 @@
 // Search speed on generated registries, beside a plain read of the same file.
+#include "core/search/archivescan.h"
+#include "core/search/listmodel.h"
+#include "core/storage/programfolder.h"
+#include "core/storage/recordlayout.h"
 #include "registry/frmanagrafica.h"
-#include "search/archivescan.h"
-#include "search/listmodel.h"
-#include "storage/programfolder.h"
-#include "storage/recordlayout.h"
 
 #include <QApplication>
 #include <QListView>

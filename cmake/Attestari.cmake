@@ -1,38 +1,31 @@
-# The program's code is split by what it needs, not by folder:
-#  - attestari_core holds every piece of logic that needs no widget (record
-#    layouts, codecs, checks, list lines, page designs, the export writer).
-#    It links Qt Core and nothing else, so a window can never creep into it.
-#  - one window library per source folder, attestari_<name>, from the rest of
-#    that folder's files; it may use the core, never the reverse.
-# A folder names its core files with attestari_core_sources() before calling
-# attestari_module().
+# The program's code in two layers, told apart by path:
+#  - src/core/<feature>/ is attestari_core, every piece of logic that needs no
+#    widget (record layouts, codecs, checks, list lines, page designs, the
+#    export writer). It links Qt Core and nothing else, so a window can never
+#    creep into it.
+#  - every other src/<feature>/ is one window library, attestari_<feature>,
+#    from all of its files; it may use the core and the window libraries
+#    below it (layers.cmake), never the reverse.
 
-function(attestari_core_sources)
-  foreach(file ${ARGN})
-    target_sources(attestari_core PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/${file})
-    set_property(DIRECTORY APPEND PROPERTY ATTESTARI_CORE_FILES ${CMAKE_CURRENT_SOURCE_DIR}/${file})
-  endforeach()
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/layers.cmake)
 
-# The window library of the current folder: every .cpp/.h that is not core.
+# The window library of the current folder, linked to the layers the table
+# gives it; DEPS adds Qt modules, EXCLUDE names the files of its executables
+# (main functions), which are not part of it.
 function(attestari_module name)
   cmake_parse_arguments(M "" "" "DEPS;EXCLUDE" ${ARGN})
+  set(layers)
+  foreach(layer ${ATTESTARI_LAYER_${name}})
+    list(APPEND layers attestari_${layer})
+  endforeach()
   file(GLOB sources CONFIGURE_DEPENDS
        ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
-  get_property(core DIRECTORY PROPERTY ATTESTARI_CORE_FILES)
-  foreach(file ${core} ${M_EXCLUDE})
-    get_filename_component(file ${file} ABSOLUTE BASE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
-    list(REMOVE_ITEM sources ${file})
+  foreach(file ${M_EXCLUDE})
+    list(REMOVE_ITEM sources ${CMAKE_CURRENT_SOURCE_DIR}/${file})
   endforeach()
-  if(sources)
-    add_library(attestari_${name} STATIC ${sources})
-    target_include_directories(attestari_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
-    target_link_libraries(attestari_${name} PUBLIC attestari_core ${M_DEPS})
-  else()
-    # A folder whose windows are still to come: nothing to build, usable as a dependency.
-    add_library(attestari_${name} INTERFACE)
-    target_link_libraries(attestari_${name} INTERFACE attestari_core ${M_DEPS})
-  endif()
+  add_library(attestari_${name} STATIC ${sources})
+  target_include_directories(attestari_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(attestari_${name} PUBLIC ${layers} ${M_DEPS})
 endfunction()
 
 # A Qt Test executable from <name>.cpp in the current folder, run offscreen by CTest.
@@ -67,4 +60,13 @@ function(attestari_header_check)
   set_target_properties(check_headers PROPERTIES AUTOMOC OFF)
   target_include_directories(check_headers PRIVATE ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(check_headers PRIVATE Qt6::Widgets Qt6::PrintSupport)
+endfunction()
+
+# `cmake --build build --target check_layers` holds every include to the table
+# of layers.
+function(attestari_layer_check)
+  add_custom_target(check_layers
+    COMMAND ${CMAKE_COMMAND} -DROOT=${PROJECT_SOURCE_DIR} -P ${PROJECT_SOURCE_DIR}/cmake/check_layers.cmake
+    COMMENT "Checking includes against the layers"
+    VERBATIM)
 endfunction()

@@ -3,8 +3,8 @@
 // an IBAN, the digits of a card).
 #include "fuzzcheck.h"
 
-#include "storage/text.h"
-#include "validators/codechecks.h"
+#include "core/storage/text.h"
+#include "core/validators/codechecks.h"
 
 #include <QStringList>
 

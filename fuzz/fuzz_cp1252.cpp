@@ -2,7 +2,7 @@
 // to the same byte, and representable text survives encode then decode.
 #include "fuzzcheck.h"
 
-#include "storage/cp1252.h"
+#include "core/storage/cp1252.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

@@ -10,9 +10,9 @@
 // byte and then that many characters, as UTF-16 pairs or Windows-1252 bytes.
 #include "fuzzcheck.h"
 
-#include "output/exporttable.h"
-#include "output/spreadsheetwriter.h"
-#include "storage/cp1252.h"
+#include "core/output/exporttable.h"
+#include "core/output/spreadsheetwriter.h"
+#include "core/storage/cp1252.h"
 
 #include <optional>
 #include <vector>

@@ -2,8 +2,8 @@
 // field read from a file and, taken as UTF-16, a text to store.
 #include "fuzzcheck.h"
 
-#include "storage/cp1252.h"
-#include "storage/fieldcodec.h"
+#include "core/storage/cp1252.h"
+#include "core/storage/fieldcodec.h"
 
 namespace {
 void checkCounted(QByteArrayView field, int capacity, const QString &text)

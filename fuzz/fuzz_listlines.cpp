@@ -13,13 +13,13 @@
 // slot's bytes, for each), so that short inputs reach every column.
 #include "fuzzcheck.h"
 
-#include "search/findinlist.h"
-#include "search/listline.h"
-#include "search/listorder.h"
-#include "search/recordfilter.h"
-#include "storage/cp1252.h"
-#include "storage/recordlayout.h"
-#include "storage/text.h"
+#include "core/search/findinlist.h"
+#include "core/search/listline.h"
+#include "core/search/listorder.h"
+#include "core/search/recordfilter.h"
+#include "core/storage/cp1252.h"
+#include "core/storage/recordlayout.h"
+#include "core/storage/text.h"
 
 #include <algorithm>
 #include <vector>

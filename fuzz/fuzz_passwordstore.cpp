@@ -2,10 +2,10 @@
 // harm, and a password written over it is the one read back.
 #include "inicheck.h"
 
-#include "access/passwordstore.h"
-#include "access/scramble.h"
-#include "storage/cp1252.h"
-#include "storage/programfolder.h"
+#include "core/access/passwordstore.h"
+#include "core/access/scramble.h"
+#include "core/storage/cp1252.h"
+#include "core/storage/programfolder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

@@ -5,8 +5,8 @@
 // the character in its terminator's place.
 #include "fuzzcheck.h"
 
-#include "storage/cp1252.h"
-#include "storage/recordlayout.h"
+#include "core/storage/cp1252.h"
+#include "core/storage/recordlayout.h"
 
 namespace {
 // The bytes a clean write of the same record must give, worked out from the

@@ -3,7 +3,7 @@
 // comes back from its scrambled form.
 #include "fuzzcheck.h"
 
-#include "access/scramble.h"
+#include "core/access/scramble.h"
 
 namespace {
 bool isHex(QChar c)

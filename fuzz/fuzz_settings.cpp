@@ -2,7 +2,7 @@
 // harm, and a place written over it is the one read back, accents included.
 #include "inicheck.h"
 
-#include "storage/cp1252.h"
+#include "core/storage/cp1252.h"
 
 #include <QDir>
 

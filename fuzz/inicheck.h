@@ -4,7 +4,7 @@
 // keeps every other line of the file as it was.
 #include "fuzzcheck.h"
 
-#include "storage/inifile.h"
+#include "core/storage/inifile.h"
 
 #include <QDir>
 #include <QFile>

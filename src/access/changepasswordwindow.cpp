@@ -1,10 +1,10 @@
 #include "access/changepasswordwindow.h"
 
-#include "access/accessmessages.h"
 #include "access/padlockbanner.h"
 #include "access/passwordbox.h"
-#include "access/passwordstore.h"
-#include "storage/text.h"
+#include "core/access/accessmessages.h"
+#include "core/access/passwordstore.h"
+#include "core/storage/text.h"
 #include "ui/backdrop.h"
 #include "ui/dialogs.h"
 #include "ui/formkit.h"

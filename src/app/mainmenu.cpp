@@ -1,9 +1,9 @@
 #include "app/mainmenu.h"
 
-#include "app/helptopics.h"
-#include "app/helpwindow.h"
-#include "app/maker.h"
-#include "app/menuartwork.h"
+#include "core/help/helptopics.h"
+#include "core/help/maker.h"
+#include "help/helpwindow.h"
+#include "help/menuartwork.h"
 #include "ui/backdrop.h"
 #include "ui/dialogs.h"
 #include "ui/drawnpicture.h"

@@ -1,6 +1,6 @@
 // Build step: writes the initial password store beside the program, unless
 // one is already there.
-#include "access/passwordstore.h"
+#include "core/access/passwordstore.h"
 
 #include <QCoreApplication>
 #include <cstdio>

@@ -1,14 +1,14 @@
 // The commands of the declaration window.
 #include "declarations/declarationwindow.h"
 
-#include "app/helptopics.h"
-#include "app/helpwindow.h"
+#include "attachments/attachmentswindow.h"
+#include "core/help/helptopics.h"
+#include "core/storage/text.h"
+#include "declarations/declarationtextbox.h"
+#include "help/helpwindow.h"
 #include "output/exportwindows.h"
 #include "output/printwindows.h"
-#include "registry/attachmentswindow.h"
 #include "search/searchwindows.h"
-#include "declarations/declarationtextbox.h"
-#include "storage/text.h"
 #include "ui/archivemessages.h"
 #include "ui/dialogs.h"
 #include "ui/formchecks.h"
@@ -108,7 +108,7 @@ void DeclarationWindow::cmdSalvaClick()
 void DeclarationWindow::print(bool preview)
 {
     if (checkForPrint())
-        openDeclarationPrint(this, preview);
+        openDeclarationPrint(this, m_kind, preview);
 }
 
 void DeclarationWindow::cmdAnteprimaClick() { print(true); }
@@ -125,12 +125,12 @@ void DeclarationWindow::cmdGuidaClick()
 
 void DeclarationWindow::cmdTrovaClick()
 {
-    openDeclarationSearch(this);
+    openDeclarationSearch(this, m_kind);
 }
 
 void DeclarationWindow::cmdDaConsegnareClick()
 {
-    openUndelivered(this);
+    openUndelivered(this, m_kind);
 }
 
 void DeclarationWindow::impPersonaClick()

@@ -1,7 +1,7 @@
 #include "declarations/declarationtextbox.h"
 
-#include "declarations/declarationtext.h"
-#include "storage/cp1252.h"
+#include "core/declarations/declarationtext.h"
+#include "core/storage/cp1252.h"
 
 #include <QPlainTextEdit>
 #include <QTextCursor>

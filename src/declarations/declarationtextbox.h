@@ -1,5 +1,5 @@
 #pragma once
-#include "declarations/declarationtext.h"
+#include "core/declarations/declarationtext.h"
 
 #include <QString>
 

@@ -1,10 +1,10 @@
 #include "declarations/declarationwindow.h"
 
+#include "core/declarations/placeofissue.h"
+#include "core/storage/text.h"
 #include "declarations/declarationform.h"
 #include "declarations/declarationpictures.h"
 #include "declarations/declarationtextbox.h"
-#include "storage/text.h"
-#include "declarations/placeofissue.h"
 #include "ui/archivemessages.h"
 #include "ui/backdrop.h"
 #include "ui/drawnpicture.h"
@@ -202,6 +202,21 @@ void DeclarationWindow::fillPersonalData(const QStringList &values)
 {
     for (int i = 0; i <= SchedaDichiarazione::Tel; ++i)
         m_boxes[i]->setText(values.value(i));
+}
+
+void DeclarationWindow::fillPersonalData(const Record &card)
+{
+    QStringList values;
+    for (const QString &control : personalDataControls())
+        values.append(Text::trimmed(card.field(control)));
+    fillPersonalData(values);
+}
+
+QString DeclarationWindow::controlText(const QString &name) const
+{
+    if (name == m_text->objectName())
+        return DeclarationTextBox::text(m_text);
+    return ArchiveWindow::controlText(name);
 }
 
 void DeclarationWindow::showEvent(QShowEvent *event)

@@ -1,6 +1,6 @@
 #pragma once
-#include "declarations/declarationkind.h"
-#include "storage/recordlayout.h"
+#include "core/declarations/declarationkind.h"
+#include "core/storage/recordlayout.h"
 #include "ui/archivewindow.h"
 #include "ui/formkit.h"
 
@@ -34,6 +34,10 @@ public:
     // and position stay as they are.
     void fillPersonalData(const QStringList &values);
     static QStringList personalDataControls();
+    // The card's personal data, field by field, trimmed.
+    void fillPersonalData(const Record &card) override;
+    // txtDichiarazione as it is printed: its lines joined as stored.
+    QString controlText(const QString &name) const override;
 
 protected:
     void showEvent(QShowEvent *event) override;

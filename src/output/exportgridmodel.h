@@ -1,5 +1,5 @@
 #pragma once
-#include "output/exporttable.h"
+#include "core/output/exporttable.h"
 
 #include <QAbstractTableModel>
 #include <QStringList>

@@ -1,8 +1,8 @@
 #include "output/exportwindow.h"
 
-#include "app/helptopics.h"
-#include "app/helpwindow.h"
-#include "output/exportarchives.h"
+#include "core/help/helptopics.h"
+#include "core/output/exportarchives.h"
+#include "help/helpwindow.h"
 #include "output/exportgridmodel.h"
 #include "output/exportpictures.h"
 #include "output/exportwindows.h"

@@ -1,6 +1,6 @@
 #include "output/listprintout.h"
 
-#include "output/listpages.h"
+#include "core/output/listpages.h"
 #include "output/pagerenderer.h"
 #include "output/printwindow.h"
 #include "ui/dialogs.h"

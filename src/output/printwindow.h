@@ -1,5 +1,5 @@
 #pragma once
-#include "output/printedpage.h"
+#include "core/output/printedpage.h"
 
 #include <QDialog>
 #include <QSize>

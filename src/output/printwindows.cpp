@@ -1,16 +1,12 @@
 #include "output/printwindows.h"
 
-#include "declarations/declarationtextbox.h"
-#include "declarations/declarationwindow.h"
-#include "output/cardpage.h"
-#include "output/declarationpage.h"
+#include "core/output/cardpage.h"
+#include "core/output/declarationpage.h"
 #include "output/printwindow.h"
-#include "registry/frmanagrafica.h"
+#include "ui/archivewindow.h"
 #include "ui/dialogs.h"
 
 #include <QDateTime>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 
 namespace {
 
@@ -22,15 +18,6 @@ const char *const cardControls[] = {
     "txtProdotti", "txtQuestioni", "txtNote",
 };
 
-QString textOf(const QWidget *window, const QString &name)
-{
-    if (auto *line = window->findChild<QLineEdit *>(name))
-        return line->text();
-    if (auto *memo = window->findChild<QPlainTextEdit *>(name))
-        return DeclarationTextBox::text(memo);
-    return QString();
-}
-
 void showAndFree(PrintWindow *dialog)
 {
     dialogs().showModal(dialog);
@@ -39,12 +26,11 @@ void showAndFree(PrintWindow *dialog)
 
 } // namespace
 
-void openDeclarationPrint(DeclarationWindow *window, bool preview)
+void openDeclarationPrint(ArchiveWindow *window, const DeclarationKind &kind, bool preview)
 {
-    const DeclarationKind &kind = window->kind();
     QHash<QString, QString> controls;
     for (const QString &name : DeclarationPage::sourceControls())
-        controls.insert(name, textOf(window, name));
+        controls.insert(name, window->controlText(name));
     const bool notoriety = kind.id == DeclarationKind::Notoriety;
     PrintWindow::Design design{
         preview ? kind.previewWindow : kind.printWindow,
@@ -62,11 +48,11 @@ void openDeclarationPrint(DeclarationWindow *window, bool preview)
     showAndFree(new PrintWindow(design, [id, controls] { return DeclarationPage::filled(id, controls); }, window));
 }
 
-void openCardPrint(FrmAnagrafica *registry)
+void openCardPrint(ArchiveWindow *registry)
 {
     QHash<QString, QString> controls;
     for (const char *name : cardControls)
-        controls.insert(QLatin1String(name), textOf(registry, QLatin1String(name)));
+        controls.insert(QLatin1String(name), registry->controlText(QLatin1String(name)));
     PrintWindow::Design design{"frmStampaAnagrafica", QSize(364, 287), false,
                                QStringLiteral("Scheda Anagrafica"), QString(), QString()};
     showAndFree(new PrintWindow(design, [controls] {

@@ -1,11 +1,11 @@
 #include "search/searchwindow.h"
 
-#include "declarations/declarationwindow.h"
-#include "search/listmodel.h"
+#include "core/search/listmodel.h"
+#include "core/storage/archivefile.h"
+#include "core/storage/recordlayout.h"
+#include "core/storage/text.h"
 #include "output/listprintout.h"
 #include "search/searchpictures.h"
-#include "storage/archivefile.h"
-#include "storage/text.h"
 #include "ui/archivewindow.h"
 #include "ui/backdrop.h"
 #include "ui/dialogs.h"
@@ -479,17 +479,9 @@ void SearchWindow::openRecord(qint64 position, const QByteArray &record)
 {
     const QString tag = m_memory ? Text::trimmed(m_memory->text()) : QString();
     if (m_design.opening == Opening::ImportPersonalData) {
-        // Only a declaration window takes a person; any other tag copies nothing.
-        if (tag != QLatin1String("certificazioni") && tag != QLatin1String("atti"))
-            return;
-        auto *target = qobject_cast<DeclarationWindow *>(ArchiveWindow::ofKind(tag));
-        if (!target)
-            return;
-        const Record card(SchedaAnagrafica::layout, record);
-        QStringList values;
-        for (const QString &control : DeclarationWindow::personalDataControls())
-            values.append(Text::trimmed(card.field(control)));
-        target->fillPersonalData(values);
+        // Only a window that takes a person copies anything.
+        if (ArchiveWindow *target = ArchiveWindow::ofKind(tag))
+            target->fillPersonalData(Record(SchedaAnagrafica::layout, record));
         return;
     }
     if (m_filterPanel && tag != m_design.fillTag)

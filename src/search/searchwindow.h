@@ -1,6 +1,6 @@
 #pragma once
-#include "search/archivescan.h"
-#include "search/findinlist.h"
+#include "core/search/archivescan.h"
+#include "core/search/findinlist.h"
 
 #include <QDialog>
 #include <QList>

@@ -1,8 +1,9 @@
 #include "search/searchwindows.h"
 
-#include "declarations/declarationwindow.h"
-#include "registry/frmanagrafica.h"
+#include "core/declarations/declarationkind.h"
+#include "core/storage/recordlayout.h"
 #include "search/searchwindow.h"
+#include "ui/archivewindow.h"
 #include "ui/dialogs.h"
 
 namespace {
@@ -39,11 +40,6 @@ QList<SearchWindow::FilterDesign> declarationFilters(const char *subjectLabel)
     };
 }
 
-bool selfCertification(const DeclarationWindow *window)
-{
-    return window->kind().id == DeclarationKind::SelfCertification;
-}
-
 void show(SearchWindow *window, const QString &tag)
 {
     window->setKindTag(tag);
@@ -53,62 +49,62 @@ void show(SearchWindow *window, const QString &tag)
 
 } // namespace
 
-void openRegistrySearch(FrmAnagrafica *registry)
+void openRegistrySearch(ArchiveWindow *registry)
 {
     show(new SearchWindow({"frmTrovaAnagrafica", QStringLiteral(" Trova dati anagrafici in archivio"),
                            QStringLiteral("RISULTATI DI RICERCA"), registryFilters,
                            QLatin1String(ArchiveNames::registry), ListLine::Kind::Registry,
                            ArchiveScan::Selection::Filters, QStringLiteral("Riepilogo dati anagrafici"),
-                           SearchWindow::Opening::ShowRecord, QStringLiteral("anagrafica")},
+                           SearchWindow::Opening::ShowRecord, registry->kindTag()},
                           registry),
          registry->kindTag());
 }
 
-void openPendingIssues(FrmAnagrafica *registry)
+void openPendingIssues(ArchiveWindow *registry)
 {
     show(new SearchWindow({"frmQuestioni", QStringLiteral(" Riepilogo questioni in sospeso"),
                            QStringLiteral("QUESTIONI IN SOSPESO"), {}, QLatin1String(ArchiveNames::registry),
                            ListLine::Kind::PendingIssues, ArchiveScan::Selection::PendingIssues,
                            QStringLiteral("Riepilogo questioni in sospeso"), SearchWindow::Opening::ShowRecord,
-                           QStringLiteral("anagrafica")},
+                           registry->kindTag()},
                           registry),
          QString());
 }
 
-void openDeclarationSearch(DeclarationWindow *window)
+void openDeclarationSearch(ArchiveWindow *window, const DeclarationKind &kind)
 {
-    const bool cert = selfCertification(window);
-    show(new SearchWindow({window->kind().searchWindow,
+    const bool cert = kind.id == DeclarationKind::SelfCertification;
+    show(new SearchWindow({kind.searchWindow,
                            cert ? QStringLiteral(" Trova attestari in archivio")
                                 : QStringLiteral(" Trova atti notori in archivio"),
                            QStringLiteral("RISULTATI DI RICERCA"),
                            declarationFilters(cert ? "Oggetto autocertificazione:" : "Oggetto atto notorio:"),
-                           QLatin1String(window->kind().archive), ListLine::Kind::Declaration,
+                           QLatin1String(kind.archive), ListLine::Kind::Declaration,
                            ArchiveScan::Selection::Filters,
                            cert ? QStringLiteral("Riepilogo attestari") : QStringLiteral("Riepilogo atti notori"),
-                           SearchWindow::Opening::ShowRecord, QLatin1String(window->kind().tag)},
+                           SearchWindow::Opening::ShowRecord, QLatin1String(kind.tag)},
                           window),
          window->kindTag());
 }
 
-void openUndelivered(DeclarationWindow *window)
+void openUndelivered(ArchiveWindow *window, const DeclarationKind &kind)
 {
-    const bool cert = selfCertification(window);
-    show(new SearchWindow({window->kind().undeliveredWindow,
+    const bool cert = kind.id == DeclarationKind::SelfCertification;
+    show(new SearchWindow({kind.undeliveredWindow,
                            cert ? QStringLiteral(" Riepilogo attestari non consegnate")
                                 : QStringLiteral(" Riepilogo atti notori non consegnati"),
                            cert ? QStringLiteral("ATTESTARI NON CONSEGNATE")
                                 : QStringLiteral("ATTI NOTORI NON CONSEGNATI"),
-                           {}, QLatin1String(window->kind().archive), ListLine::Kind::Declaration,
+                           {}, QLatin1String(kind.archive), ListLine::Kind::Declaration,
                            ArchiveScan::Selection::Undelivered,
                            cert ? QStringLiteral("Riepilogo attestari non consegnate")
                                 : QStringLiteral("Riepilogo atti notori non consegnati"),
-                           SearchWindow::Opening::ShowRecord, QLatin1String(window->kind().tag)},
+                           SearchWindow::Opening::ShowRecord, QLatin1String(kind.tag)},
                           window),
          QString());
 }
 
-void openRegistryImport(DeclarationWindow *window)
+void openRegistryImport(ArchiveWindow *window)
 {
     show(new SearchWindow({"frmImportaAnagrafica", QStringLiteral(" Importa dati da archivio anagrafico"),
                            QStringLiteral("RISULTATI DI RICERCA"), registryFilters,

@@ -1,7 +1,7 @@
 #include "ui/archivewindow.h"
 
-#include "storage/recordlayout.h"
-#include "storage/text.h"
+#include "core/storage/recordlayout.h"
+#include "core/storage/text.h"
 #include "ui/archivemessages.h"
 #include "ui/backdrop.h"
 #include "ui/dialogs.h"
@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QVBoxLayout>
 
 ArchiveWindow::ArchiveWindow(const QString &objectName, const QString &caption, const QString &kindTag,
@@ -37,6 +38,16 @@ ArchiveWindow *ArchiveWindow::ofKind(QStringView tag)
         if (auto *window = qobject_cast<ArchiveWindow *>(top); window && window->kindTag() == wanted)
             return window;
     return nullptr;
+}
+
+QString ArchiveWindow::controlText(const QString &name) const
+{
+    auto *box = findChild<QLineEdit *>(name);
+    return box ? box->text() : QString();
+}
+
+void ArchiveWindow::fillPersonalData(const Record &)
+{
 }
 
 QWidget *ArchiveWindow::panel() const

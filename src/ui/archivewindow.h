@@ -1,11 +1,12 @@
 #pragma once
-#include "storage/recordbrowsing.h"
+#include "core/storage/recordbrowsing.h"
 
 #include <QStringList>
 #include <QWidget>
 
 class Backdrop;
 class QLabel;
+class Record;
 
 // A long-lived archive window: maximised, a gradient background with the
 // 994 x 692 design panel kept in the centre. It is only shown and hidden;
@@ -44,6 +45,15 @@ public:
     // and their replacement (kept until the next save stores them).
     QStringList attachments() const;
     void setAttachments(const QStringList &values);
+
+    // What the satellites ask of the window they serve, so that none of them
+    // needs to know which archive window it is.
+    // The text of the control `name` as the printed page takes it; empty for
+    // a control the window does not have.
+    virtual QString controlText(const QString &name) const;
+    // A registry card picked in the import: a window that takes a person
+    // copies its personal data; the others ignore it.
+    virtual void fillPersonalData(const Record &card);
 
 signals:
     void closed();

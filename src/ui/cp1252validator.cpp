@@ -1,6 +1,6 @@
 #include "ui/cp1252validator.h"
 
-#include "storage/cp1252.h"
+#include "core/storage/cp1252.h"
 
 namespace {
 // One blank for each, so the text keeps its length and the caret its place.

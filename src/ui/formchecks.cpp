@@ -1,6 +1,6 @@
 #include "ui/formchecks.h"
 
-#include "storage/text.h"
+#include "core/storage/text.h"
 #include "ui/dialogs.h"
 
 #include <QLineEdit>

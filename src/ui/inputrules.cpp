@@ -1,6 +1,6 @@
 #include "ui/inputrules.h"
 
-#include "storage/text.h"
+#include "core/storage/text.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #include "validators/checkwindow.h"
 
-#include "storage/text.h"
+#include "core/storage/text.h"
 #include "ui/backdrop.h"
 #include "ui/dialogs.h"
 

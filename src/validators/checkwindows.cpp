@@ -1,6 +1,6 @@
 #include "validators/checkwindows.h"
 
-#include "storage/text.h"
+#include "core/storage/text.h"
 #include "ui/dialogs.h"
 #include "validators/frmcarta.h"
 #include "validators/frmcodfisc.h"

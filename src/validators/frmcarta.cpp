@@ -1,8 +1,8 @@
 #include "validators/frmcarta.h"
 
-#include "storage/text.h"
+#include "core/storage/text.h"
+#include "core/validators/codechecks.h"
 #include "validators/banners.h"
-#include "validators/codechecks.h"
 
 #include <QLineEdit>
 

@@ -1,7 +1,7 @@
 #include "validators/frmpartitaiva.h"
 
+#include "core/validators/codechecks.h"
 #include "validators/banners.h"
-#include "validators/codechecks.h"
 
 #include <QLineEdit>
 

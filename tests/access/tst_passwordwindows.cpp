@@ -1,9 +1,9 @@
 #include "access/changepasswordwindow.h"
-#include "access/passwordstore.h"
 #include "access/passwordwindow.h"
+#include "core/access/passwordstore.h"
 #include "fakedialogs.h"
-#include "typing.h"
 #include "testfolder.h"
+#include "typing.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,5 +1,5 @@
 #pragma once
-#include "storage/programfolder.h"
+#include "core/storage/programfolder.h"
 
 #include <QDir>
 #include <QFile>

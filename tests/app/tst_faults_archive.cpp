@@ -6,16 +6,16 @@
 // Besides the tests, this executable serves as the other copy of the program
 // (see main at the bottom): it holds the archive lock, dies holding it, or
 // appends cards through a registry window of its own.
+#include "archivescreen.h"
 #include "child.h"
 #include "fakedialogs.h"
 #include "faults.h"
 #include "files.h"
 #include "testfolder.h"
 
+#include "core/storage/recordlayout.h"
 #include "declarations/declarationwindow.h"
 #include "registry/frmanagrafica.h"
-#include "storage/recordlayout.h"
-#include "ui/archivemessages.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -98,26 +98,11 @@ QByteArray patterned(int size, int seed)
 }
 
 // One archive window shown as the menu shows it, driven by clicks and key presses.
-struct Screen
+struct Screen : ArchiveScreen<ArchiveWindow>
 {
     Target target;
-    std::unique_ptr<ArchiveWindow> w;
-    FakeDialogs dialogs;
 
-    explicit Screen(Target t) : target(t), w(makeWindow(t))
-    {
-        w->show();
-        w->activateWindow();
-        [&] { QVERIFY(QTest::qWaitForWindowActive(w.get())); }();
-    }
-    QLineEdit *box(const char *name) const { return child<QLineEdit>(w.get(), name); }
-    QString position() const { return child<QLabel>(w.get(), "lblPosizione")->text(); }
-    void click(const char *name) { QTest::mouseClick(child<QAbstractButton>(w.get(), name), Qt::LeftButton); }
-    void type(const char *name, const QString &keys)
-    {
-        box(name)->setFocus();
-        QTest::keyClicks(box(name), keys);
-    }
+    explicit Screen(Target t) : ArchiveScreen(makeWindow(t)), target(t) {}
     // A new record typed in, ready to be saved.
     void typeNew(const QString &name)
     {
@@ -298,7 +283,7 @@ void TestFaultsArchive::lockOfDeadCopyIsTakenOver()
     s.click("cmdSalva");
     QCOMPARE(s.dialogs.messages().size(), 1);
     QCOMPARE(s.dialogs.lastMessage().kind, Kind::Information);
-    QCOMPARE(s.dialogs.lastMessage().text, ArchiveMessages::appended());
+    QCOMPARE(s.dialogs.lastMessage().text, QStringLiteral("La scheda corrente è stata inserita in archivio."));
     QCOMPARE(s.position(), QStringLiteral("3"));
     const QByteArray after = fileBytes(archive);
     QCOMPARE(after.size(), 3 * layoutOf(target).size);
@@ -340,7 +325,7 @@ void TestFaultsArchive::damagedArchive()
     if (whole == 0) {
         QCOMPARE(s.dialogs.messages().size(), 1);
         QCOMPARE(s.dialogs.lastMessage().kind, Kind::Information);
-        QCOMPARE(s.dialogs.lastMessage().text, ArchiveMessages::emptyArchive());
+        QCOMPARE(s.dialogs.lastMessage().text, QStringLiteral("L'archivio non contiene nessuna scheda."));
         QCOMPARE(s.position(), QString());
     } else {
         QCOMPARE(s.dialogs.messages().size(), 0);
@@ -356,7 +341,7 @@ void TestFaultsArchive::damagedArchive()
     s.click("cmdSalva");
     QCOMPARE(s.dialogs.messages().size(), 1);
     QCOMPARE(s.dialogs.lastMessage().kind, Kind::Information);
-    QCOMPARE(s.dialogs.lastMessage().text, ArchiveMessages::appended());
+    QCOMPARE(s.dialogs.lastMessage().text, QStringLiteral("La scheda corrente è stata inserita in archivio."));
     QCOMPARE(s.position(), QString::number(whole + 1));
     const QByteArray after = fileBytes(archive);
     QCOMPARE(after.size(), (whole + 1) * size);
@@ -496,7 +481,8 @@ int registryWriter(int argc, char *argv[])
         sex->setFocus();
         QTest::keyClicks(sex, QStringLiteral("m"));
         QTest::mouseClick(save, Qt::LeftButton);
-        if (dialogs.messages().size() != 1 || dialogs.lastMessage().text != ArchiveMessages::appended()) {
+        if (dialogs.messages().size() != 1
+            || dialogs.lastMessage().text != QStringLiteral("La scheda corrente è stata inserita in archivio.")) {
             std::fprintf(stderr, "copy %d card %d: %s\n", writer, seq, qPrintable(dialogs.lastMessage().text));
             return 1;
         }

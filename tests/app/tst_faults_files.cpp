@@ -12,14 +12,14 @@
 #include "testfolder.h"
 
 #include "access/changepasswordwindow.h"
-#include "access/passwordstore.h"
 #include "access/passwordwindow.h"
-#include "access/scramble.h"
+#include "attachments/attachmentswindow.h"
+#include "core/access/passwordstore.h"
+#include "core/access/scramble.h"
+#include "core/storage/recordlayout.h"
 #include "declarations/declarationwindow.h"
 #include "output/exportwindows.h"
-#include "registry/attachmentswindow.h"
 #include "registry/frmanagrafica.h"
-#include "storage/recordlayout.h"
 #include "ui/picturebutton.h"
 
 #include <QLineEdit>

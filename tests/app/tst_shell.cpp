@@ -1,7 +1,7 @@
 #include "access/changepasswordwindow.h"
-#include "access/passwordstore.h"
 #include "access/passwordwindow.h"
 #include "app/shell.h"
+#include "core/access/passwordstore.h"
 #include "fakedialogs.h"
 #include "testfolder.h"
 #include "ui/archivewindow.h"

@@ -1,10 +1,11 @@
 // The declaration window, both kinds, driven through its controls; what it
 // stores is checked byte by byte in the archive files.
-#include "declarations/declarationwindow.h"
-#include "declarations/placeofissue.h"
+#include "archivescreen.h"
 #include "child.h"
+#include "core/declarations/placeofissue.h"
+#include "core/storage/recordlayout.h"
+#include "declarations/declarationwindow.h"
 #include "fakedialogs.h"
-#include "storage/recordlayout.h"
 #include "files.h"
 #include "testfolder.h"
 #include "ui/fittinglabel.h"
@@ -67,32 +68,17 @@ QByteArray storedField(const QByteArray &archive, int n, int field)
 }
 
 // One window shown as the menu shows it, in a fresh program folder.
-struct Screen
+struct Screen : ArchiveScreen<DeclarationWindow>
 {
     TestFolder folder;
-    FakeDialogs dialogs;
-    DeclarationWindow *w = nullptr;
 
-    void open(Kind kind)
-    {
-        w = new DeclarationWindow(kind);
-        w->show();
-        QVERIFY(QTest::qWaitForWindowActive(w));
-    }
-    ~Screen() { delete w; }
+    void open(Kind kind) { show(new DeclarationWindow(kind)); }
+    ~Screen() { w.reset(); }   // the window goes before its program folder
 
-    QLineEdit *box(const char *name) const { return child<QLineEdit>(w, name); }
-    QLabel *label(const char *name) const { return child<QLabel>(w, name); }
-    QPlainTextEdit *text() const { return child<QPlainTextEdit>(w, "txtDichiarazione"); }
-    QCheckBox *delivered() const { return child<QCheckBox>(w, "chkConsegnata"); }
-    QString position() const { return label("lblPosizione")->text(); }
-    QString focus() const { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
+    QPlainTextEdit *text() const { return child<QPlainTextEdit>(w.get(), "txtDichiarazione"); }
+    QCheckBox *delivered() const { return child<QCheckBox>(w.get(), "chkConsegnata"); }
     QString archive(Kind kind) const { return folder.file(archiveOf(kind)); }
 
-    void click(const char *name)
-    {
-        QTest::mouseClick(child<QAbstractButton>(w, name), Qt::LeftButton);
-    }
     // Types into whichever control has the focus, key by key, as the user does.
     void type(const QString &keys)
     {
@@ -101,7 +87,7 @@ struct Screen
     }
     void typeInto(const char *name, const QString &keys)
     {
-        child<QWidget>(w, name)->setFocus();
+        child<QWidget>(w.get(), name)->setFocus();
         type(keys);
     }
     // Name, sex, telephone, subject: a declaration that can be saved and printed.
@@ -113,8 +99,6 @@ struct Screen
         typeInto("txtOggetto", QStringLiteral("Residenza"));
         box("txtLuogo")->setText(QStringLiteral("Roma"));
     }
-    FakeDialogs::Call lastMessage() const { return dialogs.lastMessage(); }
-    qsizetype messageCount() const { return dialogs.messages().size(); }
 };
 
 void addKindRows()
@@ -488,7 +472,7 @@ private slots:
         s.open(kind);
         QCOMPARE(s.box("txtLuogo")->text(), QString());
         s.box("txtLuogo")->setText(QStringLiteral("Roma "));
-        QSignalSpy closed(s.w, &ArchiveWindow::closed);
+        QSignalSpy closed(s.w.get(), &ArchiveWindow::closed);
         s.click("cmdEsci");
         QCOMPARE(closed.count(), 1);
         QVERIFY(!s.w->isVisible());
@@ -513,7 +497,7 @@ private slots:
         QCOMPARE(s.box("txtLuogo")->text(), QString());
         QCOMPARE(s.box("txtData")->text(), today());
         s.box("txtLuogo")->setText(QStringLiteral("Roma"));
-        QSignalSpy closed(s.w, &ArchiveWindow::closed);
+        QSignalSpy closed(s.w.get(), &ArchiveWindow::closed);
         s.w->close();
         QCOMPARE(closed.count(), 1);
         QVERIFY(!s.w->isVisible());

@@ -5,12 +5,12 @@
 #include "files.h"
 #include "testfolder.h"
 
+#include "core/output/exportarchives.h"
+#include "core/output/spreadsheetwriter.h"
+#include "core/storage/recordlayout.h"
 #include "declarations/declarationwindow.h"
-#include "output/exportarchives.h"
 #include "output/exportwindows.h"
-#include "output/spreadsheetwriter.h"
 #include "registry/frmanagrafica.h"
-#include "storage/recordlayout.h"
 #include "ui/picturebutton.h"
 
 #include <QDialog>

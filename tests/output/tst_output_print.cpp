@@ -1,10 +1,10 @@
 // The printed pages drawn to PDF and read back with pdftotext -bbox, and the
 // print and preview windows driven through their buttons.
+#include "core/output/cardpage.h"
+#include "core/output/declarationpage.h"
+#include "core/output/listpages.h"
 #include "declarations/declarationwindow.h"
 #include "fakedialogs.h"
-#include "output/cardpage.h"
-#include "output/declarationpage.h"
-#include "output/listpages.h"
 #include "output/listprintout.h"
 #include "output/pagerenderer.h"
 #include "output/printwindows.h"
@@ -334,7 +334,7 @@ void TstOutputPrint::declarationWindow()
             QTest::mouseClick(d->findChild<QPushButton *>("btnStampa"), Qt::LeftButton);
             return d->result();
         };
-        openDeclarationPrint(&declaration, preview);
+        openDeclarationPrint(&declaration, declaration.kind(), preview);
         QVERIFY(!warned);
         QCOMPARE(fake.calls.first().text, window);
         QCOMPARE(fake.calls.at(1).what, preview ? QString("printPreview") : QString("printDialog"));
@@ -373,7 +373,7 @@ void TstOutputPrint::declarationWindow()
             QTest::mouseClick(d->findChild<QPushButton *>("btnAnnulla"), Qt::LeftButton);
         return d->result();
     };
-    openDeclarationPrint(&declaration, preview);
+    openDeclarationPrint(&declaration, declaration.kind(), preview);
     QVERIFY(fake.messages().isEmpty());
     QVERIFY(!QFile::exists(m_dir.filePath("never.pdf")));
 }

@@ -2,8 +2,8 @@
 // beside them do, the hints of the status bar and the layout of the boxes.
 #include "registryfixture.h"
 
+#include "core/storage/text.h"
 #include "fakedialogs.h"
-#include "storage/text.h"
 #include "testfolder.h"
 #include "ui/backdrop.h"
 

@@ -84,10 +84,8 @@ void TestSearchWindows::registrySearchWithFilters()
                    card(QStringLiteral("Alessandro Bartolomeo Ferrari Rossi"),
                         {{A::Localita, QStringLiteral("Napoli")}, {A::Tel, QStringLiteral("081 1")}})});
     bool ran = false;
-    fake.onModal = [&](QDialog *w) { [&] {
+    fake.whileModal([&](QDialog *w) {
         ran = true;
-        w->show();
-        QApplication::setActiveWindow(w);
         QCOMPARE(w->objectName(), QStringLiteral("frmTrovaAnagrafica"));
         QCOMPARE(w->windowTitle(), QStringLiteral(" Trova dati anagrafici in archivio"));
         QCOMPARE(child<QLabel>(w, "lblMemory")->text(), QStringLiteral("anagrafica"));
@@ -112,9 +110,7 @@ void TestSearchWindows::registrySearchWithFilters()
         // The name cut at 28 characters still opens its own card.
         doubleClickRow(w, 0);
         QVERIFY(!w->isVisible());
-        }();
-        return 0;
-    };
+    });
     openRegistrySearch(&registry);
     QVERIFY(ran);
     QCOMPARE(child<QLabel>(&registry, "lblPosizione")->text(), QStringLiteral("4"));
@@ -128,9 +124,7 @@ void TestSearchWindows::enterChainAndHighlights()
     FakeDialogs fake;
     DeclarationWindow atti(DeclarationKind::Notoriety);
     atti.show();
-    fake.onModal = [&](QDialog *w) { [&] {
-        w->show();
-        QApplication::setActiveWindow(w);
+    fake.whileModal([&](QDialog *w) {
         QCOMPARE(w->objectName(), QStringLiteral("frmTrovaAtti"));
         QCOMPARE(child<QLabel>(w, "lblOggetto")->text(), QStringLiteral("Oggetto atto notorio:"));
         const char *order[] = {"txtNome", "txtLocalita", "txtTel", "txtDataNasc", "txtCodFisc",
@@ -144,10 +138,8 @@ void TestSearchWindows::enterChainAndHighlights()
             QVERIFY(!w->findChild<QWidget *>(eff)->isVisible());
             QVERIFY2(child<QLineEdit>(w, order[i + 1])->hasFocus(), order[i + 1]);
         }
-        }();
-        return 0;
-    };
-    openDeclarationSearch(&atti);
+    });
+    openDeclarationSearch(&atti, atti.kind());
 }
 
 void TestSearchWindows::sameLineOpensEachRecord()
@@ -160,16 +152,12 @@ void TestSearchWindows::sameLineOpensEachRecord()
     writeRegistry({card(stem + QStringLiteral("i Primo"), {{A::Email, QStringLiteral("primo@x.it")}}),
                    card(stem + QStringLiteral("i Secondo"), {{A::Email, QStringLiteral("secondo@x.it")}})});
     for (int row : {0, 1}) {
-        fake.onModal = [&](QDialog *w) { [&] {
-            w->show();
-        QApplication::setActiveWindow(w);
+        fake.whileModal([&](QDialog *w) {
             QTest::mouseClick(child<QPushButton>(w, "btnCerca"), Qt::LeftButton);
             const QStringList lines = listed(w);
             [&] { QCOMPARE(lines.size(), 2); QCOMPARE(lines[0], lines[1]); }();
             doubleClickRow(w, row);
-            }();
-            return 0;
-        };
+        });
         openRegistrySearch(&registry);
         QCOMPARE(child<QLabel>(&registry, "lblPosizione")->text(), QString::number(row + 1));
         QCOMPARE(child<QLineEdit>(&registry, "txtEmail")->text(),
@@ -185,9 +173,7 @@ void TestSearchWindows::findInListSteps()
     registry.show();
     writeRegistry({card(QStringLiteral("Anna Rossi")), card(QStringLiteral("Bruno Bianchi")),
                    card(QStringLiteral("Carla De Rosa")), card(QStringLiteral("Dario Neri"))});
-    fake.onModal = [&](QDialog *w) { [&] {
-        w->show();
-        QApplication::setActiveWindow(w);
+    fake.whileModal([&](QDialog *w) {
         QTest::mouseClick(child<QPushButton>(w, "btnCerca"), Qt::LeftButton);
         auto *find = child<QLineEdit>(w, "txtTrova");
         auto *trova = child<QPushButton>(w, "btnTrova");
@@ -213,9 +199,7 @@ void TestSearchWindows::findInListSteps()
         QVERIFY(fake.messages().isEmpty());
         QTest::mouseClick(child<QPushButton>(w, "btnChiudi"), Qt::LeftButton);
         QVERIFY(!w->isVisible());
-        }();
-        return 0;
-    };
+    });
     openRegistrySearch(&registry);
     QCOMPARE(child<QLabel>(&registry, "lblPosizione")->text(), QString());
 }
@@ -226,9 +210,7 @@ void TestSearchWindows::emptyListAndMissingArchive()
     FakeDialogs fake;
     FrmAnagrafica registry;
     registry.show();
-    fake.onModal = [&](QDialog *w) { [&] {
-        w->show();
-        QApplication::setActiveWindow(w);
+    fake.whileModal([&](QDialog *w) {
         type(w, "txtNome", QStringLiteral("nessuno"));
         QTest::mouseClick(child<QPushButton>(w, "btnCerca"), Qt::LeftButton);
         QCOMPARE(child<QLabel>(w, "lblTrovate")->text(), QStringLiteral("Il presente riepilogo contiene 0 schede"));
@@ -237,9 +219,7 @@ void TestSearchWindows::emptyListAndMissingArchive()
         QCOMPARE(fake.lastMessage().text,
                  QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
         QCOMPARE(fake.lastMessage().buttons, Dialogs::Buttons::Ok);
-        }();
-        return 0;
-    };
+    });
     openRegistrySearch(&registry);
     QVERIFY(QFile::exists(folder.file(QStringLiteral("Anagrafica.pro"))));
     QCOMPARE(QFile(folder.file(QStringLiteral("Anagrafica.pro"))).size(), 0);
@@ -253,9 +233,7 @@ void TestSearchWindows::unreadableArchiveKeepsFilters()
     FrmAnagrafica registry;
     registry.show();
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Anagrafica.pro")));   // cannot be opened as a file
-    fake.onModal = [&](QDialog *w) { [&] {
-        w->show();
-        QApplication::setActiveWindow(w);
+    fake.whileModal([&](QDialog *w) {
         type(w, "txtNome", QStringLiteral("rossi"));
         QTest::mouseClick(child<QPushButton>(w, "btnCerca"), Qt::LeftButton);
         QCOMPARE(fake.messages().size(), 1);
@@ -269,9 +247,7 @@ void TestSearchWindows::unreadableArchiveKeepsFilters()
         QVERIFY(child<QLabel>(w, "lblAttendere")->isVisible());
         QCOMPARE(child<QLabel>(w, "lblAttendere")->text(), QStringLiteral("Ricerca schede in corso. Attendere..."));
         QCOMPARE(child<QLineEdit>(w, "txtNome")->text(), QStringLiteral("rossi"));
-        }();
-        return 0;
-    };
+    });
     openRegistrySearch(&registry);
 }
 
@@ -304,18 +280,14 @@ void TestSearchWindows::importFillsOnlyPersonalData()
                                     {D::Data, QStringLiteral("01/01/2020")}, {D::Consegnata, QStringLiteral("OK")},
                                     {D::File01, QStringLiteral("a.pdf")}}));
     const QString attiName = child<QLineEdit>(&atti, "txtNome")->text();
-    fake.onModal = [&](QDialog *w) { [&] {
-        w->show();
-        QApplication::setActiveWindow(w);
+    fake.whileModal([&](QDialog *w) {
         QCOMPARE(w->objectName(), QStringLiteral("frmImportaAnagrafica"));
         QCOMPARE(w->windowTitle(), QStringLiteral(" Importa dati da archivio anagrafico"));
         QCOMPARE(child<QLabel>(w, "lblMemory")->text(), QStringLiteral("certificazioni"));
         type(w, "txtNome", QStringLiteral("esposito"));
         QTest::mouseClick(child<QPushButton>(w, "btnCerca"), Qt::LeftButton);
         doubleClickRow(w, 0);
-        }();
-        return 0;
-    };
+    });
     openRegistryImport(&cert);
     QCOMPARE(child<QLineEdit>(&cert, "txtNome")->text(), QStringLiteral("Maria Esposito"));
     QCOMPARE(child<QLineEdit>(&cert, "txtCodFisc")->text(), QStringLiteral("SPSMRA70B41F839K"));
@@ -341,9 +313,7 @@ void TestSearchWindows::pendingIssuesSummary()
     writeRegistry({card(QStringLiteral("Zeno"), {{A::Questioni, QStringLiteral("rinnovo polizza")}}),
                    card(QStringLiteral("Bianchi"), {{A::Questioni, QStringLiteral("   ")}}),
                    card(QStringLiteral("Adele"), {{A::Questioni, QStringLiteral("saldo fattura")}})});
-    fake.onModal = [&](QDialog *w) { [&] {
-        w->show();
-        QApplication::setActiveWindow(w);
+    fake.whileModal([&](QDialog *w) {
         QCOMPARE(w->objectName(), QStringLiteral("frmQuestioni"));
         QCOMPARE(w->windowTitle(), QStringLiteral(" Riepilogo questioni in sospeso"));
         QVERIFY(!w->findChild<QLabel *>(QStringLiteral("lblTrovate")));
@@ -355,9 +325,7 @@ void TestSearchWindows::pendingIssuesSummary()
         }();
         QVERIFY(child<QLineEdit>(w, "txtTrova")->hasFocus());
         doubleClickRow(w, 1);
-        }();
-        return 0;
-    };
+    });
     openPendingIssues(&registry);
     QCOMPARE(child<QLabel>(&registry, "lblPosizione")->text(), QStringLiteral("1"));
     QCOMPARE(child<QLineEdit>(&registry, "txtQuestioni")->text(), QStringLiteral("rinnovo polizza"));
@@ -379,9 +347,7 @@ void TestSearchWindows::undeliveredSummaryOwnArchive()
                        declaration(QStringLiteral("Quattro"), {{D::Consegnata, QStringLiteral("OK")}}),
                        declaration(QStringLiteral("Cinque"), {{D::Consegnata, QStringLiteral("Si")}})});
     const QString certName = child<QLineEdit>(&cert, "txtNome")->text();
-    fake.onModal = [&](QDialog *w) { [&] {
-        w->show();
-        QApplication::setActiveWindow(w);
+    fake.whileModal([&](QDialog *w) {
         QCOMPARE(w->objectName(), QStringLiteral("frmAttiDaConsegnare"));
         QCOMPARE(w->windowTitle(), QStringLiteral(" Riepilogo atti notori non consegnati"));
         const QStringList lines = listed(w);
@@ -392,29 +358,23 @@ void TestSearchWindows::undeliveredSummaryOwnArchive()
             QVERIFY(lines[2].startsWith(QStringLiteral("Tre ")));
         }();
         doubleClickRow(w, 1);
-        }();
-        return 0;
-    };
-    openUndelivered(&atti);
+    });
+    openUndelivered(&atti, atti.kind());
     QCOMPARE(child<QLabel>(&atti, "lblPosizione")->text(), QStringLiteral("2"));
     QCOMPARE(child<QLineEdit>(&atti, "txtOggetto")->text(), QStringLiteral("Eredità"));
     QVERIFY(!child<QCheckBox>(&atti, "chkConsegnata")->isChecked());
     QCOMPARE(child<QLineEdit>(&cert, "txtNome")->text(), certName);
 
     // The self-certification summary lists only its own archive.
-    fake.onModal = [&](QDialog *w) { [&] {
-        w->show();
-        QApplication::setActiveWindow(w);
+    fake.whileModal([&](QDialog *w) {
         QCOMPARE(w->objectName(), QStringLiteral("frmCertDaConsegnare"));
         const QStringList lines = listed(w);
         [&] {
             QCOMPARE(lines.size(), 1);
             QVERIFY(lines[0].startsWith(QStringLiteral("Solo Certificazione")));
         }();
-        }();
-        return 0;
-    };
-    openUndelivered(&cert);
+    });
+    openUndelivered(&cert, cert.kind());
 }
 
 void TestSearchWindows::longSearchCanBeStopped()
@@ -428,9 +388,7 @@ void TestSearchWindows::longSearchCanBeStopped()
         cards.append(card(QStringLiteral("Persona %1").arg(i)));
     writeRegistry(cards);
     SearchWindow::setPacing(0, 1);
-    fake.onModal = [&](QDialog *w) { [&] {
-        w->show();
-        QApplication::setActiveWindow(w);
+    fake.whileModal([&](QDialog *w) {
         QTest::mouseClick(child<QPushButton>(w, "btnCerca"), Qt::LeftButton);
         QVERIFY(child<QLabel>(w, "lblAttendere")->isVisible());
         QVERIFY(child<QWidget>(w, "prgRicerca")->isVisible());
@@ -440,20 +398,14 @@ void TestSearchWindows::longSearchCanBeStopped()
         QVERIFY(!w->isVisible());
         QTest::qWait(20);
         QVERIFY(!child<QWidget>(w, "panContainer")->isVisible());
-        }();
-        return 0;
-    };
+    });
     openRegistrySearch(&registry);
     // A search left to run to its end lists everything.
-    fake.onModal = [&](QDialog *w) { [&] {
-        w->show();
-        QApplication::setActiveWindow(w);
+    fake.whileModal([&](QDialog *w) {
         QTest::mouseClick(child<QPushButton>(w, "btnCerca"), Qt::LeftButton);
         QTRY_VERIFY(child<QWidget>(w, "panContainer")->isVisible());
         QCOMPARE(listed(w).size(), 40);
-        }();
-        return 0;
-    };
+    });
     openRegistrySearch(&registry);
     SearchWindow::setPacing(250, 1 << 30);
 }
@@ -505,12 +457,12 @@ void TestSearchWindows::screenshots()
     fake.onModal = shoot(QStringLiteral("_risultati"));
     openRegistrySearch(&registry);
     openRegistryImport(&cert);
-    openDeclarationSearch(&cert);
-    openDeclarationSearch(&atti);
+    openDeclarationSearch(&cert, cert.kind());
+    openDeclarationSearch(&atti, atti.kind());
     fake.onModal = shoot(QString());
     openPendingIssues(&registry);
-    openUndelivered(&cert);
-    openUndelivered(&atti);
+    openUndelivered(&cert, cert.kind());
+    openUndelivered(&atti, atti.kind());
 }
 
 QTEST_MAIN(TestSearchWindows)

@@ -1,6 +1,8 @@
 #include "fakedialogs.h"
 
+#include <QApplication>
 #include <QPrinter>
+#include <QTest>
 #include <QWidget>
 
 namespace {
@@ -55,6 +57,18 @@ int FakeDialogs::showModal(QDialog *dialog)
     calls.append({QStringLiteral("showModal"), Kind::Information, Buttons::Ok, dialog->objectName(),
                   nameOf(dialog->parentWidget())});
     return onModal(dialog);
+}
+
+void FakeDialogs::whileModal(std::function<void(QDialog *)> drive, int result)
+{
+    onModal = [drive = std::move(drive), result](QDialog *dialog) {
+        dialog->show();
+        QApplication::setActiveWindow(dialog);
+        if (!QTest::qWaitForWindowExposed(dialog))
+            qWarning("%s was not shown", qPrintable(dialog->objectName()));
+        drive(dialog);
+        return result;
+    };
 }
 
 bool FakeDialogs::openUrl(const QUrl &url)

@@ -42,6 +42,11 @@ public:
     // Runs instead of exec() for satellite windows; returns the result code.
     std::function<int(QDialog *)> onModal = [](QDialog *) { return int(QDialog::Rejected); };
 
+    // While each next modal window is up: shows it, makes it the active
+    // window and drives it; a failed check inside `drive` ends the drive
+    // there, and the window then closes with `result`.
+    void whileModal(std::function<void(QDialog *)> drive, int result = QDialog::Rejected);
+
     // The calls of one kind, and the last message.
     QList<Call> messages() const;
     Call lastMessage() const;

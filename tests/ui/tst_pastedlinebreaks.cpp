@@ -5,10 +5,10 @@
 #include "fakedialogs.h"
 #include "testfolder.h"
 
+#include "core/storage/programfolder.h"
+#include "core/storage/recordlayout.h"
 #include "declarations/declarationwindow.h"
 #include "registry/frmanagrafica.h"
-#include "storage/programfolder.h"
-#include "storage/recordlayout.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,0 +1,41 @@
+#include "core/search/listmodel.h"
+
+#include "core/search/listline.h"
+
+void ListModel::setEntries(std::vector<ListEntry> entries)
+{
+    beginResetModel();
+    m_entries = std::move(entries);
+    endResetModel();
+}
+
+QString ListModel::line(int row) const
+{
+    return row >= 0 && row < int(m_entries.size()) ? ListLine::text(m_entries[size_t(row)].line) : QString();
+}
+
+qint64 ListModel::position(int row) const
+{
+    return row >= 0 && row < int(m_entries.size()) ? m_entries[size_t(row)].position : 0;
+}
+
+QStringList ListModel::lines() const
+{
+    QStringList out;
+    out.reserve(qsizetype(m_entries.size()));
+    for (const ListEntry &e : m_entries)
+        out.append(ListLine::text(e.line));
+    return out;
+}
+
+int ListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_entries.size());
+}
+
+QVariant ListModel::data(const QModelIndex &index, int role) const
+{
+    if (role != Qt::DisplayRole || !index.isValid())
+        return {};
+    return line(index.row());
+}
