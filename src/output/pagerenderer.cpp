@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QTextLayout>
 
+#include <cmath>
+
 namespace {
 constexpr qreal unitsPerInch = 1200;
 constexpr qreal unitsPerMm = unitsPerInch / 25.4;
@@ -26,6 +28,7 @@ struct PageRenderer::Block
     QRectF box;                                       // layout units
     std::vector<std::unique_ptr<QTextLayout>> paragraphs;
     qreal offset = 0;                                 // vertical alignment
+    qreal widest = 0;                                 // longest line, unwrapped texts
     bool overflow = false;
 };
 
@@ -54,44 +57,73 @@ QFont PageRenderer::font(const PageText &text)
     return f;
 }
 
+namespace {
+// Fillings narrower than this are cut rather than shrunk further: smaller
+// print is hard to read on paper.
+constexpr qreal smallestPoints = 6;
+}
+
+std::unique_ptr<PageRenderer::Block> PageRenderer::layOut(const PageText &text, qreal points)
+{
+    auto block = std::make_unique<Block>();
+    block->text = &text;
+    block->box = toUnits(text.box);
+    PageText sized = text;
+    sized.points = points;
+    const QFont f = font(sized);
+    QTextOption option(text.align & Qt::AlignHorizontal_Mask);
+    option.setWrapMode(text.wrap ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
+    const qreal fixed = text.lineHeight * unitsPerMm;
+    qreal y = 0;
+    int row = 0;
+    for (const QString &paragraph : text.text.split(QLatin1Char('\n'))) {
+        auto layout = std::make_unique<QTextLayout>(paragraph, f);
+        layout->setTextOption(option);
+        layout->setCacheEnabled(true);
+        layout->beginLayout();
+        for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine(), ++row) {
+            line.setLineWidth(block->box.width());
+            if (fixed > 0) {
+                line.setPosition(QPointF(0, row * fixed + (fixed - line.height()) / 2));
+                y = (row + 1) * fixed;
+            } else {
+                line.setPosition(QPointF(0, y));
+                y += line.height();
+            }
+            if (!text.wrap)
+                block->widest = qMax(block->widest, line.naturalTextWidth());
+        }
+        layout->endLayout();
+        block->paragraphs.push_back(std::move(layout));
+    }
+    if (!text.wrap && block->widest > block->box.width() + 0.5)
+        block->overflow = true;
+    if (y > block->box.height() + 0.5)
+        block->overflow = true;
+    if (text.align & Qt::AlignVCenter)
+        block->offset = (block->box.height() - y) / 2;
+    else if (text.align & Qt::AlignBottom)
+        block->offset = block->box.height() - y;
+    return block;
+}
+
 PageRenderer::PageRenderer(const PrintedPage &page) : m_page(page)
 {
     for (const PageText &text : m_page.texts) {
-        auto block = std::make_unique<Block>();
-        block->text = &text;
-        block->box = toUnits(text.box);
-        const QFont f = font(text);
-        QTextOption option(text.align & Qt::AlignHorizontal_Mask);
-        option.setWrapMode(text.wrap ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
-        const qreal fixed = text.lineHeight * unitsPerMm;
-        qreal y = 0;
-        int row = 0;
-        for (const QString &paragraph : text.text.split(QLatin1Char('\n'))) {
-            auto layout = std::make_unique<QTextLayout>(paragraph, f);
-            layout->setTextOption(option);
-            layout->setCacheEnabled(true);
-            layout->beginLayout();
-            for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine(), ++row) {
-                line.setLineWidth(block->box.width());
-                if (fixed > 0) {
-                    line.setPosition(QPointF(0, row * fixed + (fixed - line.height()) / 2));
-                    y = (row + 1) * fixed;
-                } else {
-                    line.setPosition(QPointF(0, y));
-                    y += line.height();
-                }
-                if (!text.wrap && line.naturalTextWidth() > block->box.width() + 0.5)
-                    block->overflow = true;
-            }
-            layout->endLayout();
-            block->paragraphs.push_back(std::move(layout));
+        auto block = layOut(text, text.points);
+        // A filling too long for its box is drawn in a smaller size of the
+        // same font, so that a house number or the last digit of a telephone
+        // still reaches the paper; fixed texts and the wrapped text keep theirs.
+        const bool filling = text.shrink && !text.wrap;
+        const auto tooWide = [](const Block &b) { return b.widest > b.box.width() + 0.5; };
+        qreal points = text.points;
+        while (filling && tooWide(*block) && points > smallestPoints) {
+            const qreal ratio = block->box.width() / qMax<qreal>(1, block->widest);
+            points = qMax(smallestPoints, qMin(points - 0.25, std::floor(points * ratio * 4) / 4));
+            block = layOut(text, points);
         }
-        if (y > block->box.height() + 0.5)
-            block->overflow = true;
-        if (text.align & Qt::AlignVCenter)
-            block->offset = (block->box.height() - y) / 2;
-        else if (text.align & Qt::AlignBottom)
-            block->offset = block->box.height() - y;
+        if (filling && tooWide(*block))
+            m_fillingsCut = true;
         m_blocks.push_back(std::move(block));
     }
 }

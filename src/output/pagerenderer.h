@@ -24,6 +24,9 @@ public:
 
     // True when the text of the named box does not fit it and is clipped.
     bool overflows(const QString &name) const;
+    // True when a filling (a named single-line box) is cut even at the
+    // smallest size it may shrink to.
+    bool fillingsCut() const { return m_fillingsCut; }
     // The painter is open on its device; the page's corner is the device's origin.
     void draw(QPainter &painter) const;
 
@@ -33,6 +36,9 @@ public:
 
 private:
     struct Block;
+    static std::unique_ptr<Block> layOut(const PageText &text, qreal points);
+
     PrintedPage m_page;
     std::vector<std::unique_ptr<Block>> m_blocks;
+    bool m_fillingsCut = false;
 };

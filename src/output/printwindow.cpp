@@ -110,18 +110,23 @@ PrintWindow::PrintWindow(const Design &design, std::function<PrintedPage()> page
                          p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, instruction);
                      }, panel);
 
-    auto *avviso = new QLabel(QStringLiteral("Attenzione: il testo della dichiarazione non entra per intero nel "
-                                             "riquadro e verrà stampato solo in parte."), panel);
+    auto *avviso = new QLabel(panel);
     avviso->setObjectName(QStringLiteral("lblAvviso"));
     avviso->setWordWrap(true);
     avviso->setFont(verdana(8, true));
     avviso->setStyleSheet(QStringLiteral("color: red;"));
     avviso->setGeometry(30, 190, 304, 38);
-    avviso->hide();
-    if (!design.watchedBox.isEmpty()) {
-        m_renderer = std::make_unique<PageRenderer>(m_page());
-        avviso->setVisible(m_renderer->overflows(design.watchedBox));
-    }
+    m_renderer = std::make_unique<PageRenderer>(m_page());
+    const bool textCut = !design.watchedBox.isEmpty() && m_renderer->overflows(design.watchedBox);
+    const bool dataCut = m_renderer->fillingsCut();
+    avviso->setText(textCut && dataCut
+                        ? QStringLiteral("Attenzione: il testo della dichiarazione e alcuni dati non entrano per "
+                                         "intero nei riquadri e verranno stampati solo in parte.")
+                    : textCut ? QStringLiteral("Attenzione: il testo della dichiarazione non entra per intero nel "
+                                               "riquadro e verrà stampato solo in parte.")
+                              : QStringLiteral("Attenzione: alcuni dati non entrano per intero nei riquadri e "
+                                               "verranno stampati solo in parte."));
+    avviso->setVisible(textCut || dataCut);
 
     auto *annulla = new QPushButton(QStringLiteral("Annulla"), panel);
     annulla->setObjectName(QStringLiteral("btnAnnulla"));

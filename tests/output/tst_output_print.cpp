@@ -12,7 +12,6 @@
 #include "testfolder.h"
 
 #include <QFile>
-#include <algorithm>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,6 +23,9 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -154,6 +156,8 @@ private slots:
     void declarationWindow_data();
     void declarationWindow();
     void cardWindow();
+    void longFillingsShrink_data();
+    void longFillingsShrink();
     void printListCancelled();
 
 private:
@@ -396,6 +400,59 @@ void TstOutputPrint::cardWindow()
     const QString all = joined(wordsOf(fake.printToFile));
     QVERIFY(all.contains("Cognome, nome o Rag. soc. Bianchi Luca"));
     QVERIFY(all.contains("Stampa eseguita in data " + QDate::currentDate().toString("dd/MM/yyyy") + " alle ore "));
+}
+
+// A filling too long for its box is printed smaller, whole; only what does not
+// fit even at the smallest size is cut, and the window says so beforehand.
+void TstOutputPrint::longFillingsShrink_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::newRow("self-certification") << "frmStampaCert";
+    QTest::newRow("registry card") << "frmStampaAnagrafica";
+}
+
+void TstOutputPrint::longFillingsShrink()
+{
+    QFETCH(QString, window);
+    TestFolder folder;
+    const bool card = window == "frmStampaAnagrafica";
+    std::unique_ptr<ArchiveWindow> archive;
+    if (card)
+        archive = std::make_unique<FrmAnagrafica>();
+    else
+        archive = std::make_unique<DeclarationWindow>(DeclarationKind::SelfCertification);
+    const auto set = [&](const char *box, const QString &text) { archive->findChild<QLineEdit *>(box)->setText(text); };
+    set("txtNome", "Mario Rossi");
+    set("txtIndirizzo", "Via Giuseppe Garibaldi detta anche Strada Provinciale per Sant'Ambrogio di Valpolicella");
+    set("txtNum", "12/B");
+    set("txtTel", "06 5550000 / 333 1234567");
+
+    FakeDialogs fake;
+    const auto print = [&](const QString &pdf) {
+        QString notice;
+        fake.printToFile = pdf;
+        fake.onModal = [&](QDialog *d) {
+            auto *avviso = d->findChild<QLabel *>("lblAvviso");
+            notice = avviso->isVisibleTo(d) ? avviso->text() : QString();
+            QTest::mouseClick(d->findChild<QPushButton *>("btnStampa"), Qt::LeftButton);
+            return d->result();
+        };
+        if (card)
+            openCardPrint(archive.get());
+        else
+            openDeclarationPrint(archive.get(), DeclarationKind::of(DeclarationKind::SelfCertification), false);
+        return notice;
+    };
+    const QString shrunk = m_dir.filePath(window + "_long.pdf");
+    QCOMPARE(print(shrunk), QString());
+    const QString all = joined(wordsOf(shrunk));
+    QVERIFY2(all.contains("Valpolicella"), qPrintable(all));
+    QVERIFY2(all.contains("12/B"), qPrintable(all));
+    QVERIFY2(all.contains("1234567"), qPrintable(all));
+
+    set("txtNome", QString(250, 'W'));
+    QCOMPARE(print(m_dir.filePath(window + "_cut.pdf")),
+             QString("Attenzione: alcuni dati non entrano per intero nei riquadri e verranno stampati solo in parte."));
 }
 
 void TstOutputPrint::printListCancelled()

@@ -32,6 +32,7 @@ PageText text(const QString &name, qreal x, qreal y, qreal w, qreal h, const QSt
     t.box = QRectF(margin + x, margin + y, w, h);
     t.text = value;
     t.points = points;
+    t.shrink = name.startsWith(QLatin1String("txt"));
     t.align = Qt::AlignLeft | Qt::AlignTop;
     return t;
 }

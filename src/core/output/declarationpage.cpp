@@ -12,6 +12,7 @@ PageText box(const char *name, qreal x, qreal y, qreal w, qreal h, const QString
     t.box = QRectF(x, y, w, h);
     t.text = text;
     t.points = points;
+    t.shrink = true;
     if (beige)
         t.fill = PrintedPage::beige;
     return t;

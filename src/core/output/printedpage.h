@@ -21,6 +21,9 @@ struct PageText
     int fill = -1;             // -1: no background
     int ink = 0x000000;
     qreal lineHeight = 0;      // mm between lines; 0: the font's own
+    // A filling: a single line too long for its box is drawn smaller, down to
+    // a readable floor, before anything of it is cut.
+    bool shrink = false;
 };
 
 struct PageRect
