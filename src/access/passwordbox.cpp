@@ -13,7 +13,7 @@ PasswordBox::PasswordBox(const QString &name, const QRect &geometry, const QRect
     setFont(FormKit::verdana(14, true));
     setEchoMode(QLineEdit::Password);
     setMaxLength(255);
-    setValidator(new Cp1252Validator(this));
+    setValidator(new Cp1252Validator(this, Cp1252Validator::Foreign::Refuse));
     raise();
 }
 

@@ -2,8 +2,10 @@
 
 #include "core/declarations/declarationtext.h"
 #include "core/storage/cp1252.h"
+#include "ui/statushints.h"
 
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -26,29 +28,49 @@ public:
     }
 
 private:
-    // Characters the archive cannot store never enter the text: the record
-    // would hold '?' in their place.
-    void dropUnstorable()
+    // Characters the archive cannot store never enter the text (the record
+    // would hold '?' in their place): each becomes its base letter where the
+    // code page has one, or is left out, and the hint bar says so.
+    void replaceUnstorable()
     {
         QTextDocument *doc = m_box->document();
         const int last = doc->characterCount() - 1;
-        const int position = m_position, added = m_added;   // the removals below report edits too
+        const int position = m_position, added = m_added;   // the replacement below reports an edit too
         const int from = qBound(0, position, last);
         const int to = added > 0 ? qBound(0, position + added, last) : last;
-        int dropped = 0;
-        for (int i = to - 1; i >= from; --i) {
-            const QChar c = doc->characterAt(i);
-            if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator
-                || (!c.isSurrogate() && Cp1252::canEncode(char32_t(c.unicode()))))
-                continue;
-            QTextCursor cut(doc);
-            cut.setPosition(i);
-            cut.setPosition(i + 1, QTextCursor::KeepAnchor);
-            cut.removeSelectedText();
-            ++dropped;
+        QTextCursor range(doc);
+        range.setPosition(from);
+        range.setPosition(to, QTextCursor::KeepAnchor);
+        const QString before = range.selectedText();
+        bool changed = false;
+        // Line breaks stay breaks; every piece between them is made storable.
+        static const QRegularExpression breaks(QStringLiteral("[\\x{2028}\\x{2029}]"));
+        QString after;
+        qsizetype at = 0;
+        for (auto it = breaks.globalMatch(before); ; ) {
+            const bool more = it.hasNext();
+            const auto match = more ? it.next() : QRegularExpressionMatch();
+            const qsizetype end = more ? match.capturedStart() : before.size();
+            bool pieceChanged = false;
+            after += Cp1252::storable(QStringView(before).sliced(at, end - at), &pieceChanged);
+            changed = changed || pieceChanged;
+            if (!more)
+                break;
+            after += before.at(end);
+            at = end + 1;
+        }
+        if (!changed)
+            return;
+        const int caret = m_box->textCursor().position();
+        range.insertText(after);
+        if (caret >= to) {
+            QTextCursor moved = m_box->textCursor();
+            moved.setPosition(qBound(0, caret - int(before.size() - after.size()), doc->characterCount() - 1));
+            m_box->setTextCursor(moved);
         }
         m_position = position;
-        m_added = qMax(0, added - dropped);
+        m_added = qMax(0, added - int(before.size() - after.size()));
+        StatusHints::tellReplaced(m_box);
     }
 
     void enforce()
@@ -56,7 +78,7 @@ private:
         if (m_cutting)
             return;
         m_cutting = true;
-        dropUnstorable();
+        replaceUnstorable();
         m_cutting = false;
         int excess = DeclarationText::recordBytes(DeclarationTextBox::text(m_box)) - m_max;
         if (excess <= 0)
@@ -77,6 +99,9 @@ private:
         cut.setPosition(end, QTextCursor::KeepAnchor);
         cut.removeSelectedText();
         m_cutting = false;
+        StatusHints::tell(m_box, QStringLiteral("Attenzione: il testo della dichiarazione non può superare i %1 "
+                                                "caratteri; la parte in eccesso non è stata inserita.")
+                                     .arg(m_max));
     }
 
     QPlainTextEdit *m_box;

@@ -134,6 +134,7 @@ void FrmAnagrafica::applyInputRules()
         rules->oneCharacter(box(name));
     for (const char *name : RegistryForm::upperCaseBoxes)
         rules->upperCaseWhileTyping(box(name));
+    rules->compactWhileTyping(box(RegistryForm::ibanBox), box(RegistryForm::ibanBox)->maxLength());
     for (const char *name : RegistryForm::trimmedBoxes)
         rules->trimWhileTyping(box(name));
     rules->digitsOnly(box(RegistryForm::digitsOnlyBox));

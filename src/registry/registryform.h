@@ -61,8 +61,11 @@ inline constexpr const char *oneCharacterBoxes[] = {
 // Trimmed and upper-cased (a to z) after every typed change.
 inline constexpr const char *upperCaseBoxes[] = {
     "txtCap01", "txtCap02", "txtCap03", "txtCap04", "txtCap05", "txtProv01", "txtProv02",
-    "txtSesso", "txtCodFisc", "txtIban", "txtCarta",
+    "txtSesso", "txtCodFisc", "txtCarta",
 };
+// Upper-cased too, and blanks typed or pasted inside it (the printed groups of
+// four) are dropped before its limit applies.
+inline constexpr const char *ibanBox = "txtIban";
 // Trimmed after every typed change: addresses never hold blanks.
 inline constexpr const char *trimmedBoxes[] = {"txtEmail", "txtPec"};
 inline constexpr const char *digitsOnlyBox = "txtPartitaIva";

@@ -1,6 +1,9 @@
 #include "ui/cp1252validator.h"
 
 #include "core/storage/cp1252.h"
+#include "ui/statushints.h"
+
+#include <QWidget>
 
 namespace {
 // One blank for each, so the text keeps its length and the caret its place.
@@ -12,10 +15,17 @@ void flatten(QString &input)
 }
 }
 
-QValidator::State Cp1252Validator::validate(QString &input, int &) const
+QValidator::State Cp1252Validator::validate(QString &input, int &position) const
 {
     flatten(input);
-    return Cp1252::canEncode(input) ? Acceptable : Invalid;
+    if (Cp1252::canEncode(input))
+        return Acceptable;
+    if (m_foreign == Foreign::Refuse)
+        return Invalid;
+    position = int(Cp1252::storable(QStringView(input).left(position)).size());
+    input = Cp1252::storable(input);
+    StatusHints::tellReplaced(qobject_cast<QWidget *>(parent()));
+    return Acceptable;
 }
 
 void Cp1252Validator::fixup(QString &input) const

@@ -101,6 +101,15 @@ void InputRules::trimWhileTyping(QLineEdit *box)
     });
 }
 
+void InputRules::compactWhileTyping(QLineEdit *box, int limit)
+{
+    // Room for the blanks of a pasted group form; the limit itself is ours.
+    box->setMaxLength(2 * limit);
+    connect(box, &QLineEdit::textEdited, box, [box, limit](const QString &text) {
+        replaceKeepingCaret(box, Text::compactCode(text, limit));
+    });
+}
+
 void InputRules::moveOn(QWidget *from)
 {
     if (QWidget *to = m_next.value(from))

@@ -30,6 +30,9 @@ public:
     // After each typed change the text is trimmed, and upper-cased (a to z).
     void upperCaseWhileTyping(QLineEdit *box);
     void trimWhileTyping(QLineEdit *box);
+    // A code typed or pasted in printed groups: blanks are dropped before its
+    // limit of `limit` characters applies, and the rest is upper-cased.
+    void compactWhileTyping(QLineEdit *box, int limit);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -39,3 +39,17 @@ bool StatusHints::eventFilter(QObject *watched, QEvent *event)
     }
     return false;
 }
+
+void StatusHints::tell(QWidget *control, const QString &text)
+{
+    if (!control)
+        return;
+    if (auto *bar = control->window()->findChild<QLabel *>(QStringLiteral("panInfo")))
+        bar->setText(text);
+}
+
+void StatusHints::tellReplaced(QWidget *control)
+{
+    tell(control, QStringLiteral("Attenzione: i caratteri che l'archivio non può conservare sono stati "
+                                 "sostituiti con la lettera di base o tolti."));
+}

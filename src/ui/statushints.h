@@ -19,6 +19,12 @@ public:
     void hint(QWidget *control, const QString &text);
     void blank(QWidget *surface);
 
+    // Says in the hint bar (panInfo) of the window of `control`, if it has
+    // one, that letters the archive cannot store were replaced or left out.
+    static void tellReplaced(QWidget *control);
+    // Says `text` in that hint bar.
+    static void tell(QWidget *control, const QString &text);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -3,6 +3,7 @@
 #include "core/storage/text.h"
 #include "ui/backdrop.h"
 #include "ui/dialogs.h"
+#include "ui/inputrules.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -103,7 +104,7 @@ void CheckWindow::setCode(const QString &text)
 {
     // The limit is for typing: a longer text from the caller stays whole, so
     // that the check warns about its length instead of judging a cut-off code.
-    m_box->setMaxLength(qMax(m_maxLength, int(text.size())));
+    m_box->setMaxLength(qMax(m_compactTyping ? 2 * m_maxLength : m_maxLength, int(text.size())));
     m_box->setText(text);
 }
 
@@ -158,8 +159,18 @@ bool CheckWindow::boxKeyPress(QKeyEvent *event)
     return !digit;
 }
 
+void CheckWindow::dropBlanksBeforeLimit()
+{
+    m_compactTyping = true;
+    m_box->setMaxLength(2 * m_maxLength);   // room for the blanks of the printed groups
+}
+
 void CheckWindow::txtChange(const QString &typed)
 {
+    if (m_compactTyping) {
+        replaceKeepingCaret(m_box, Text::compactCode(typed, m_maxLength));
+        return;
+    }
     if (m_upperTrimmedTyping) {
         const QString clean = Text::upperAz(Text::trimmed(typed));
         if (clean != typed) {

@@ -18,6 +18,9 @@ public:
     QLineEdit *box() const { return m_box; }
 
 protected:
+    // Blanks typed or pasted inside the code are dropped before the typing
+    // limit applies, so a code pasted in printed groups is judged whole.
+    void dropBlanksBeforeLimit();
     struct Design
     {
         const char *name;       // window object name
@@ -48,6 +51,7 @@ private:
     bool boxKeyPress(QKeyEvent *event);
 
     bool m_upperTrimmedTyping;
+    bool m_compactTyping = false;
     bool m_digitKeysOnly;
     int m_maxLength;
     QLabel *m_logo;

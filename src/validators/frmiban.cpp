@@ -11,6 +11,7 @@ FrmIban::FrmIban(QWidget *parent)
                    false},
                   parent)
 {
+    dropBlanksBeforeLimit();
 }
 
 void FrmIban::btnControllaClick()

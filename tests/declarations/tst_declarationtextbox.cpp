@@ -25,11 +25,11 @@ private slots:
             << full << 2 << QStringLiteral("abc") << QStringLiteral("xxab") + QString(4996, QLatin1Char('x'));
         QTest::newRow("pasted lines") << full << 4998 << QStringLiteral("a\nb")
                                       << full + QStringLiteral("a");
-        // The record would hold '?' for them: they never enter the text.
-        QTest::newRow("characters outside the code page dropped")
-            << QStringLiteral("ab") << 1 << QStringLiteral("Łx€😀y") << QStringLiteral("ax€yb");
-        QTest::newRow("dropped before the limit is reckoned")
-            << full << 4998 << QStringLiteral("ŁŁab") << full + QStringLiteral("ab");
+        // The record would hold '?' for them: they enter as their base letter, or not at all.
+        QTest::newRow("characters outside the code page replaced or dropped")
+            << QStringLiteral("ab") << 1 << QStringLiteral("Łx€😀y\nȘ✔") << QStringLiteral("aLx€y\nSb");
+        QTest::newRow("replaced before the limit is reckoned")
+            << full << 4998 << QStringLiteral("😀😀ab") << full + QStringLiteral("ab");
     }
     void limit()
     {

@@ -389,7 +389,8 @@ void TestRegistryInput::boxesMatchRecordAndDoNotOverlap()
             continue;
         }
         QLineEdit *box = edit(window, name);
-        QCOMPARE(box->maxLength(), field.capacity);
+        // The IBAN box has room for the blanks of its printed groups, dropped as they come.
+        QCOMPARE(box->maxLength(), name == QLatin1String("txtIban") ? 2 * field.capacity : field.capacity);
         QCOMPARE(box->height(), 22);
         placed << box;
         if (auto *caption = panel->findChild<QLabel *>(QStringLiteral("lbl") + name.mid(3))) {

@@ -65,3 +65,63 @@ QString Cp1252::decode(QByteArrayView bytes)
     }
     return out;
 }
+
+namespace {
+// Letters that no decomposition takes to a letter of the code page.
+char32_t nearestLetter(char32_t c)
+{
+    switch (c) {
+    case U'Ł': return U'L';
+    case U'ł': return U'l';
+    case U'Đ': return U'D';
+    case U'đ': return U'd';
+    case U'ı': return U'i';
+    case U'Ħ': return U'H';
+    case U'ħ': return U'h';
+    case U'Ŧ': return U'T';
+    case U'ŧ': return U't';
+    case U'Ő': return U'Ö';   // the double acute is written as a diaeresis
+    case U'ő': return U'ö';
+    case U'Ű': return U'Ü';
+    case U'ű': return U'ü';
+    default: break;
+    }
+    const QString decomposed = QString::fromUcs4(&c, 1).normalized(QString::NormalizationForm_D);
+    if (decomposed.isEmpty() || decomposed.at(0).isSurrogate() || decomposed.at(0) == QChar(c))
+        return 0;
+    const char32_t base = decomposed.at(0).unicode();
+    // The base with its first mark, when the code page has that letter.
+    if (decomposed.size() > 1) {
+        const QString composed = decomposed.left(2).normalized(QString::NormalizationForm_C);
+        if (composed.size() == 1 && Cp1252::canEncode(char32_t(composed.at(0).unicode())))
+            return composed.at(0).unicode();
+    }
+    return Cp1252::canEncode(base) && QChar(base).isLetter() ? base : 0;
+}
+}
+
+QString Cp1252::storable(QStringView text, bool *changed)
+{
+    if (changed)
+        *changed = false;
+    if (canEncode(text))
+        return text.toString();
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t c = text[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(text[i], text[i + 1]);
+            ++i;
+        }
+        if (!QChar::isSurrogate(c) && canEncode(c)) {
+            out.append(QChar(char16_t(c)));
+            continue;
+        }
+        if (changed)
+            *changed = true;
+        if (const char32_t near = nearestLetter(c))
+            out.append(QChar(char16_t(near)));
+    }
+    return out;
+}

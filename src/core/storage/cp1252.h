@@ -17,4 +17,10 @@ QString decode(QByteArrayView bytes);
 // True when every character of the text has a byte of its own in the code page.
 bool canEncode(QStringView text);
 bool canEncode(char32_t codePoint);
+
+// The text as the archives can keep it: a character beyond the code page
+// becomes its base letter where the code page has one (Ș → S, ț → t,
+// Ő → Ö, Ł → L), and is left out otherwise (an emoji, "✔"). `changed` tells
+// whether anything was replaced or left out.
+QString storable(QStringView text, bool *changed = nullptr);
 }

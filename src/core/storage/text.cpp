@@ -16,3 +16,13 @@ QString Text::upperAz(QStringView text)
             c = QChar(c.unicode() - 'a' + 'A');
     return out;
 }
+
+QString Text::compactCode(QStringView text, int limit)
+{
+    QString out;
+    out.reserve(qMin<qsizetype>(text.size(), limit));
+    for (const QChar c : text)
+        if (c.unicode() > 32 && out.size() < limit)
+            out.append(c);
+    return upperAz(out);
+}

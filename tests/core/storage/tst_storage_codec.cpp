@@ -1,3 +1,4 @@
+#include "core/storage/cp1252.h"
 #include "core/storage/fieldcodec.h"
 
 #include <QtTest>
@@ -7,6 +8,8 @@ class TstStorageCodec : public QObject
     Q_OBJECT
 
 private slots:
+    void storable_data();
+    void storable();
     void roundTrip_data();
     void roundTrip();
     void exactBytes_data();
@@ -144,6 +147,33 @@ void TstStorageCodec::zeroTerminatedDecode()
     QFETCH(int, capacity);
     QFETCH(QString, expected);
     QCOMPARE(FieldCodec::decodeZeroTerminated(field, capacity), expected);
+}
+
+void TstStorageCodec::storable_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<bool>("changed");
+    QTest::newRow("storable as it is") << QStringLiteral("Niccolò d'Àrco €") << QStringLiteral("Niccolò d'Àrco €") << false;
+    QTest::newRow("Romanian comma below") << QStringLiteral("Ștefan Țepeș") << QStringLiteral("Stefan Tepes") << true;
+    QTest::newRow("Polish stroke") << QStringLiteral("Łukasz Żółć") << QStringLiteral("Lukasz Zólc") << true;
+    QTest::newRow("Hungarian double acute") << QStringLiteral("Erdős Ű") << QStringLiteral("Erdös Ü") << true;
+    QTest::newRow("Croatian, Turkish") << QStringLiteral("Đorđe Kılıç") << QStringLiteral("Dorde Kiliç") << true;
+    QTest::newRow("Czech caron") << QStringLiteral("Dvořák") << QStringLiteral("Dvorák") << true;
+    QTest::newRow("emoji and check mark left out")
+        << QStringLiteral("ok \U0001F600 fatto ✔") << QStringLiteral("ok  fatto ") << true;
+    QTest::newRow("lone surrogate left out") << QString(QChar(0xD800)) + QStringLiteral("a") << QStringLiteral("a") << true;
+}
+
+void TstStorageCodec::storable()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, kept);
+    QFETCH(bool, changed);
+    bool was = !changed;
+    QCOMPARE(Cp1252::storable(typed, &was), kept);
+    QCOMPARE(was, changed);
+    QVERIFY(Cp1252::canEncode(Cp1252::storable(typed)));
 }
 
 QTEST_GUILESS_MAIN(TstStorageCodec)
