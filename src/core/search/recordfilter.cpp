@@ -5,9 +5,49 @@
 #include "core/storage/text.h"
 
 namespace {
+// Windows-1252 bytes to their lower-case letter.
+constexpr unsigned char lowerByte(unsigned char b)
+{
+    if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7))
+        return b + 0x20;
+    switch (b) {
+    case 0x8A: return 0x9A;   // Š
+    case 0x8C: return 0x9C;   // Œ
+    case 0x8E: return 0x9E;   // Ž
+    case 0x9F: return 0xFF;   // Ÿ
+    default: return b;
+    }
+}
+
+struct FoldTable
+{
+    char lower[256];
+    constexpr FoldTable() : lower()
+    {
+        for (int b = 0; b < 256; ++b)
+            lower[b] = char(lowerByte((unsigned char)b));
+    }
+};
+constexpr FoldTable foldTable;
+
 inline char fold(char c)
 {
-    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+    return foldTable.lower[(unsigned char)c];
+}
+
+// The same letters as characters.
+QChar foldChar(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u < 0x80 || (u >= 0xC0 && u < 0x100))
+        return QChar(char16_t((unsigned char)fold(char(u))));
+    switch (u) {
+    case u'Š': return QChar(u'š');
+    case u'Œ': return QChar(u'œ');
+    case u'Ž': return QChar(u'ž');
+    case u'Ÿ': return QChar(u'ÿ');
+    default: return c;
+    }
 }
 }
 
@@ -23,8 +63,7 @@ QString FoldAz::text(QStringView text)
 {
     QString out = text.toString();
     for (QChar &c : out)
-        if (c.unicode() >= 'A' && c.unicode() <= 'Z')
-            c = QChar(c.unicode() - 'A' + 'a');
+        c = foldChar(c);
     return out;
 }
 

@@ -37,7 +37,8 @@ private:
     QList<Filter> m_filters;
 };
 
-// The letters A to Z lowered, every other byte or character as it is.
+// Every letter Windows-1252 has in both cases lowered (A to Z, À to Þ, Š, Œ,
+// Ž, Ÿ), so "NICCOLÒ" finds "Niccolò"; every other byte or character as it is.
 namespace FoldAz {
 QByteArray bytes(QByteArrayView text);
 QString text(QStringView text);

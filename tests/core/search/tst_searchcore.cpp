@@ -103,8 +103,12 @@ void TestSearchCore::filter_data()
     QTest::newRow("trailing blank is part of the filter") << "rossi " << "Mario Rossi" << true << false;
     QTest::newRow("trailing blank found before another word") << "rossi " << "Rossi Mario" << true << true;
     QTest::newRow("leading blank is part of the filter") << " rossi" << "Rossi" << true << false;
-    QTest::newRow("capital È is not small è") << "È" << "caffè" << true << false;
-    QTest::newRow("small è matches itself") << "è" << "caffè" << true << true;
+    QTest::newRow("capital È finds small è") << "È" << "caffè" << true << true;
+    QTest::newRow("small è finds capital È") << "è" << "CAFFÈ" << true << true;
+    QTest::newRow("NICCOLÒ finds Niccolò") << "NICCOLÒ" << "Niccolò Rossi" << true << true;
+    QTest::newRow("Š, Œ, Ž, Ÿ have their small letters") << "šœžÿ" << "ŠŒŽŸ" << true << true;
+    QTest::newRow("ò is not o") << "lo" << "Niccolò" << true << false;
+    QTest::newRow("× and ÷ are not letters") << "×" << "÷" << true << false;
     QTest::newRow("blanks only take no part") << "   " << "anything" << false << true;
     QTest::newRow("year of issue") << "/2014" << "03/03/2014" << true << true;
     QTest::newRow("month and year") << "03/2014" << "04/03/2014" << true << true;
@@ -237,8 +241,11 @@ void TestSearchCore::findEdges()
     QCOMPARE(finder.find({}, -1, QStringLiteral("rossi")), -1);
     finder.reset();
     QCOMPARE(finder.remembered(), QString());
-    // È is not è in the list either.
-    QCOMPARE(finder.find(entriesOf({QStringLiteral("caffè")}), 0, QStringLiteral("È")), -1);
+    // È finds è in the list as in the filters, and NICCOLÒ finds Niccolò.
+    QCOMPARE(finder.find(entriesOf({QStringLiteral("caffè")}), 0, QStringLiteral("È")), 0);
+    finder.reset();
+    QCOMPARE(finder.find(entriesOf({QStringLiteral("Rossi"), QStringLiteral("Niccolò")}), 0,
+                         QStringLiteral("NICCOLÒ")), 1);
 }
 
 void TestSearchCore::scanSelections()
