@@ -182,8 +182,10 @@ void DeclarationWindow::showRecord(qint64 position, const QByteArray &bytes)
         else if (i == SchedaDichiarazione::Consegnata)
             // Delivered exactly when the flag reads "OK", as everywhere else.
             m_delivered->setChecked(Text::trimmed(raw) == QLatin1String("OK"));
-        else if (m_boxes[i])
+        else if (m_boxes[i]) {
             m_boxes[i]->setText(Text::trimmed(raw));
+            m_boxes[i]->setCursorPosition(0);   // a long address reads from its start
+        }
         else if (m_attachments[i])
             m_attachments[i]->setText(Text::trimmed(raw));
     }
@@ -200,8 +202,10 @@ QStringList DeclarationWindow::personalDataControls()
 
 void DeclarationWindow::fillPersonalData(const QStringList &values)
 {
-    for (int i = 0; i <= SchedaDichiarazione::Tel; ++i)
+    for (int i = 0; i <= SchedaDichiarazione::Tel; ++i) {
         m_boxes[i]->setText(values.value(i));
+        m_boxes[i]->setCursorPosition(0);
+    }
 }
 
 void DeclarationWindow::fillPersonalData(const Record &card)

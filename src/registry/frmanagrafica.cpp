@@ -174,9 +174,10 @@ QString FrmAnagrafica::fieldText(int field) const
 void FrmAnagrafica::setFieldText(int field, const QString &text)
 {
     QWidget *control = m_fieldControls.at(field);
-    if (auto *edit = qobject_cast<QLineEdit *>(control))
+    if (auto *edit = qobject_cast<QLineEdit *>(control)) {
         edit->setText(text);
-    else
+        edit->setCursorPosition(0);   // a long address reads from its start
+    } else
         static_cast<QLabel *>(control)->setText(text);
 }
 

@@ -389,7 +389,7 @@ void SearchWindow::scanEnded(ArchiveScan::Progress progress)
         // clerk can fix the folder and press Cerca again.
         m_scan.reset();
         m_wait->show();
-        notice(this, Dialogs::Kind::Warning, accessError);
+        notice(this, Dialogs::Kind::Plain, accessError);
         return;
     }
     // A summary that fails keeps, silently, what it had listed so far.
@@ -438,7 +438,7 @@ void SearchWindow::selectRow(int row)
 void SearchWindow::btnTrovaClick()
 {
     if (m_model->rowCount() == 0) {
-        notice(this, Dialogs::Kind::Information, emptyListNotice);
+        notice(this, Dialogs::Kind::Plain, emptyListNotice);
         return;
     }
     int selected = selectedRow();

@@ -72,6 +72,7 @@ public:
         case Kind::Information: box.setIcon(QMessageBox::Information); box.setWindowTitle(QStringLiteral(" Informazione")); break;
         case Kind::Error: box.setIcon(QMessageBox::Critical); box.setWindowTitle(QStringLiteral(" Errore")); break;
         case Kind::Question: box.setIcon(QMessageBox::Question); box.setWindowTitle(QStringLiteral(" Conferma")); break;
+        case Kind::Plain: box.setIcon(QMessageBox::NoIcon); box.setWindowTitle(QStringLiteral(" Quirendo Pro Attestari")); break;
         }
         QAbstractButton *ok = nullptr, *cancel = nullptr, *yes = nullptr;
         switch (buttons) {

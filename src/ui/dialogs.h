@@ -14,7 +14,7 @@ class QPrinter;
 class Dialogs
 {
 public:
-    enum class Kind { Warning, Information, Error, Question };
+    enum class Kind { Warning, Information, Error, Question, Plain };   // Plain: no icon
     enum class Buttons { Ok, OkCancel, YesNo };
     enum class Answer { Ok, Cancel, Yes, No };
 

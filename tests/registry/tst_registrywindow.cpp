@@ -165,6 +165,8 @@ void TestRegistryWindow::everyFieldTrimmedOnShowAndSave()
     QCOMPARE(Fixture::position(window), QStringLiteral("1"));
     for (int i = 0; i < SchedaAnagrafica::FieldCount; ++i)
         QCOMPARE(controlText(window, i), core(i));
+    // A shown box reads from the start of its text, however long.
+    QCOMPARE(Fixture::edit(window, QStringLiteral("txtIndirizzo"))->cursorPosition(), 0);
 
     for (int i = 0; i < SchedaAnagrafica::FieldCount; ++i)
         setControlText(window, i, padded(i));

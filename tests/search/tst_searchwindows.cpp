@@ -107,6 +107,9 @@ void TestSearchWindows::registrySearchWithFilters()
         QCOMPARE(child<QLabel>(w, "lblTrovate")->text(), QStringLiteral("Il presente riepilogo contiene 3 schede"));
         QCOMPARE(child<QListView>(w, "lstRecords")->font().family(), QStringLiteral("Courier New"));
         QVERIFY(child<QListView>(w, "lstRecords")->uniformItemSizes());
+        // Hovering a line shows it whole.
+        const QAbstractItemModel *model = child<QListView>(w, "lstRecords")->model();
+        QCOMPARE(model->data(model->index(2, 0), Qt::ToolTipRole).toString(), lines[2]);
         // The name cut at 28 characters still opens its own card.
         doubleClickRow(w, 0);
         QVERIFY(!w->isVisible());
@@ -216,6 +219,8 @@ void TestSearchWindows::emptyListAndMissingArchive()
         QCOMPARE(child<QLabel>(w, "lblTrovate")->text(), QStringLiteral("Il presente riepilogo contiene 0 schede"));
         QTest::mouseClick(child<QPushButton>(w, "btnTrova"), Qt::LeftButton);
         QCOMPARE(fake.messages().size(), 1);
+        QCOMPARE(fake.lastMessage().kind, Dialogs::Kind::Plain);
+        QCOMPARE(fake.lastMessage().buttons, Dialogs::Buttons::Ok);
         QCOMPARE(fake.lastMessage().text,
                  QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
         QCOMPARE(fake.lastMessage().buttons, Dialogs::Buttons::Ok);
@@ -237,7 +242,7 @@ void TestSearchWindows::unreadableArchiveKeepsFilters()
         type(w, "txtNome", QStringLiteral("rossi"));
         QTest::mouseClick(child<QPushButton>(w, "btnCerca"), Qt::LeftButton);
         QCOMPARE(fake.messages().size(), 1);
-        QCOMPARE(fake.lastMessage().kind, Dialogs::Kind::Warning);
+        QCOMPARE(fake.lastMessage().kind, Dialogs::Kind::Plain);
         QCOMPARE(fake.lastMessage().buttons, Dialogs::Buttons::Ok);
         QCOMPARE(fake.lastMessage().text,
                  QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"

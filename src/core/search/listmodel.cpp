@@ -35,7 +35,8 @@ int ListModel::rowCount(const QModelIndex &parent) const
 
 QVariant ListModel::data(const QModelIndex &index, int role) const
 {
-    if (role != Qt::DisplayRole || !index.isValid())
+    // The tooltip shows the whole line: its end often lies beyond the window's right edge.
+    if ((role != Qt::DisplayRole && role != Qt::ToolTipRole) || !index.isValid())
         return {};
     return line(index.row());
 }
