@@ -5,6 +5,7 @@
 #include "core/validators/fiscalcodereading.h"
 #include "validators/banners.h"
 
+#include <QDate>
 #include <QLineEdit>
 
 namespace {
@@ -47,7 +48,7 @@ void FrmCodFisc::btnControllaClick()
 // card, one per line; empty when the code encodes no possible birth date.
 QString FrmCodFisc::validVerdict() const
 {
-    const CodeChecks::FiscalCodeReading code = CodeChecks::readFiscalCode(box()->text(), m_today);
+    const CodeChecks::FiscalCodeReading code = CodeChecks::readFiscalCode(box()->text(), QDate::currentDate());
     if (!code.possible)
         return {};
 

@@ -2,8 +2,6 @@
 #include "validators/checkwindow.h"
 #include "validators/checkwindows.h"
 
-#include <QDate>
-
 // Checks the check letter of a personal fiscal code and, when it is right,
 // says what the code encodes and where the calling card disagrees with it.
 class FrmCodFisc : public CheckWindow
@@ -14,8 +12,6 @@ public:
 
     // The caller's birth date and sex; empty boxes are not compared.
     void setCard(const BirthDataOnCard &card) { m_card = card; }
-    // The day that settles the century of the birth year.
-    void setToday(QDate today) { m_today = today; }
 
 protected:
     void btnControllaClick() override;
@@ -24,5 +20,4 @@ private:
     QString validVerdict() const;
 
     BirthDataOnCard m_card;
-    QDate m_today = QDate::currentDate();
 };
