@@ -5,6 +5,7 @@
 
 #include "core/storage/text.h"
 #include "core/validators/codechecks.h"
+#include "core/validators/fiscalcodereading.h"
 
 #include <QStringList>
 
@@ -42,6 +43,27 @@ void checkFiscalCode(const QString &text)
             valid += CodeChecks::checkFiscalCode(other) == FiscalCode::Valid ? 1 : 0;
         }
         FUZZ_REQUIRE(valid == 1);
+    }
+}
+
+// What a code encodes: a real day not after today, for someone 119 at most,
+// whatever the case of its letters and whether omocodia is undone.
+void readFiscalCode(const QString &text)
+{
+    const QDate today(2025, 6, 15);
+    const CodeChecks::FiscalCodeReading reading = CodeChecks::readFiscalCode(text, today);
+    if (reading.possible) {
+        FUZZ_REQUIRE(text.size() == 16);
+        FUZZ_REQUIRE(reading.birthDate.isValid() && reading.birthDate <= today);
+        FUZZ_REQUIRE(reading.birthDate.addYears(120) > today);
+        FUZZ_REQUIRE(reading.sex == QLatin1Char('M') || reading.sex == QLatin1Char('F'));
+        FUZZ_REQUIRE(reading.place.size() == 4);
+    } else {
+        FUZZ_REQUIRE(!reading.birthDate.isValid());
+    }
+    for (const QString &same : {lowerAz(text), CodeChecks::undoOmocodia(text)}) {
+        const CodeChecks::FiscalCodeReading other = CodeChecks::readFiscalCode(same, today);
+        FUZZ_REQUIRE(other.possible == reading.possible && other.birthDate == reading.birthDate);
     }
 }
 
@@ -106,6 +128,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArrayView input = Fuzz::bytes(data, size);
     for (const QString &text : {QString::fromLatin1(input), Fuzz::utf16(input)}) {
         checkFiscalCode(text);
+        readFiscalCode(text);
         checkVat(text);
         checkIban(text);
         checkCard(text);

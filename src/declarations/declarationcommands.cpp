@@ -162,5 +162,7 @@ void DeclarationWindow::btnCodFiscClick()
 {
     // Digits only make a company's fiscal code, its VAT number: the opener
     // picks the VAT check for those and the fiscal-code check otherwise.
-    openFiscalCodeCheck(this, Text::trimmed(box("txtCodFisc")->text()));
+    // The declarant's birth date and sex go along to be held against the code.
+    openFiscalCodeCheck(this, Text::trimmed(box("txtCodFisc")->text()),
+                        {box("txtDataNasc")->text(), box("txtSesso")->text()});
 }

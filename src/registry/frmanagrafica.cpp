@@ -282,10 +282,12 @@ void FrmAnagrafica::btnEmailClick()
 }
 
 // A fiscal code of digits only is a company's VAT number: the opener sends
-// it to the VAT check instead.
+// it to the VAT check instead. The card's birth date and sex go along, for
+// the check to hold them against the code.
 void FrmAnagrafica::btnCodFiscClick()
 {
-    openFiscalCodeCheck(this, Text::trimmed(box("txtCodFisc")->text()));
+    openFiscalCodeCheck(this, Text::trimmed(box("txtCodFisc")->text()),
+                        {box("txtDataNasc")->text(), box("txtSesso")->text()});
 }
 
 void FrmAnagrafica::btnPartitaIvaClick()

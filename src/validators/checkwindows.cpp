@@ -8,15 +8,18 @@
 #include "validators/frmpartitaiva.h"
 
 #include <QPointer>
+#include <functional>
 
 namespace {
 
 template <class Window>
-void openCheck(QWidget *parent, const QString &code)
+void openCheck(QWidget *parent, const QString &code, const std::function<void(Window *)> &prepare = {})
 {
     // Guarded: the window dies with its parent should that go first.
     QPointer<Window> window = new Window(parent);
     window->setCode(Text::trimmed(code));
+    if (prepare)
+        prepare(window);
     dialogs().showModal(window);
     delete window.data();
 }
@@ -33,10 +36,15 @@ bool digitsOnly(const QString &text)
 
 void openFiscalCodeCheck(QWidget *parent, const QString &code)
 {
+    openFiscalCodeCheck(parent, code, {});
+}
+
+void openFiscalCodeCheck(QWidget *parent, const QString &code, const BirthDataOnCard &card)
+{
     if (digitsOnly(Text::trimmed(code)))
         openCheck<FrmPartitaIva>(parent, code);
     else
-        openCheck<FrmCodFisc>(parent, code);
+        openCheck<FrmCodFisc>(parent, code, [&card](FrmCodFisc *window) { window->setCard(card); });
 }
 
 void openVatCheck(QWidget *parent, const QString &vatNumber)

@@ -705,6 +705,59 @@ private slots:
         QCOMPARE(s.box("txtCodFisc")->text(), code);   // nothing comes back
     }
 
+    // The declarant's birth date and sex, as typed, are held against what
+    // the fiscal code encodes.
+    void fiscalCodeAgainstDeclarant_data()
+    {
+        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<QString>("birthDate");
+        QTest::addColumn<QString>("sex");
+        QTest::addColumn<QString>("verdict");
+        const QString valid = QStringLiteral("Il codice fiscale digitato è VALIDO.\n"
+                                             "Nata il 03/11/1975, sesso F, codice del luogo L781.");
+        for (Kind kind : {Kind::SelfCertification, Kind::Notoriety}) {
+            const char *name = DeclarationKind::of(kind).objectName;
+            QTest::addRow("%s agreeing", name) << kind << QStringLiteral("03/11/1975") << QStringLiteral("f") << valid;
+            QTest::addRow("%s other birth date", name)
+                    << kind << QStringLiteral("03/11/1976") << QStringLiteral("f")
+                    << valid + QStringLiteral("\nAttenzione: la data di nascita della scheda (03/11/1976) non "
+                                              "corrisponde a quella del codice.");
+            QTest::addRow("%s other sex", name)
+                    << kind << QStringLiteral("03/11/1975") << QStringLiteral("m")
+                    << valid + QStringLiteral("\nAttenzione: il sesso della scheda (M) non corrisponde a quello "
+                                              "del codice.");
+            QTest::addRow("%s both other", name)
+                    << kind << QStringLiteral("04/11/1975") << QStringLiteral("m")
+                    << valid + QStringLiteral("\nAttenzione: la data di nascita della scheda (04/11/1975) non "
+                                              "corrisponde a quella del codice.\nAttenzione: il sesso della "
+                                              "scheda (M) non corrisponde a quello del codice.");
+            QTest::addRow("%s boxes empty", name) << kind << QString() << QString() << valid;
+        }
+    }
+    void fiscalCodeAgainstDeclarant()
+    {
+        QFETCH(Kind, kind);
+        QFETCH(QString, birthDate);
+        QFETCH(QString, sex);
+        QFETCH(QString, verdict);
+        Screen s;
+        s.open(kind);
+        s.typeInto("txtDataNasc", birthDate);
+        if (!sex.isEmpty())
+            s.typeInto("txtSesso", sex);
+        s.typeInto("txtCodFisc", QStringLiteral("bnclra75s43l781o"));
+        s.dialogs.whileModal([](QDialog *dialog) {
+            QTest::keyClick(child<QLineEdit>(dialog, "txtCodFisc"), Qt::Key_Return);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        });
+        s.click("btnCodFisc");
+        QCOMPARE(s.dialogs.messages().size(), 1);
+        QCOMPARE(s.dialogs.lastMessage().kind, Dialogs::Kind::Information);
+        QCOMPARE(s.dialogs.lastMessage().text, verdict);
+        QCOMPARE(s.dialogs.lastMessage().parent, QStringLiteral("frmCodFisc"));
+        QCOMPARE(s.box("txtDataNasc")->text(), birthDate);   // nothing comes back
+    }
+
     // The import window fills the personal data only; saving then
     // overwrites the declaration on screen.
     void fillPersonalData()

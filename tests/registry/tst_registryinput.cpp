@@ -61,6 +61,8 @@ private slots:
     void emailButton();
     void checkButtons_data();
     void checkButtons();
+    void fiscalCodeAgainstCard_data();
+    void fiscalCodeAgainstCard();
     void hints_data();
     void hints();
     void backgroundEmptiesStatus();
@@ -294,6 +296,55 @@ void TestRegistryInput::checkButtons()
     // Nothing comes back into the card, and the check window is gone.
     QCOMPARE(edit(registry, box)->text(), text);
     QVERIFY(registry.findChildren<QDialog *>().isEmpty());
+}
+
+void TestRegistryInput::fiscalCodeAgainstCard_data()
+{
+    QTest::addColumn<QString>("birthDate");
+    QTest::addColumn<QString>("sex");
+    QTest::addColumn<QString>("verdict");
+
+    const QString valid = QStringLiteral("Il codice fiscale digitato è VALIDO.\n"
+                                         "Nato il 03/11/1975, sesso M, codice del luogo L781.");
+    QTest::newRow("agreeing") << "03/11/1975" << "M" << valid;
+    QTest::newRow("no birth date") << "" << "M" << valid;
+    QTest::newRow("other birth date")
+            << "03/11/1976" << "M"
+            << valid + "\nAttenzione: la data di nascita della scheda (03/11/1976) non corrisponde a quella del codice.";
+    QTest::newRow("other sex")
+            << "03/11/1975" << "F"
+            << valid + "\nAttenzione: il sesso della scheda (F) non corrisponde a quello del codice.";
+}
+
+// A stored card browsed to: the check window holds the card's birth date and
+// sex against what its fiscal code encodes, and changes nothing.
+void TestRegistryInput::fiscalCodeAgainstCard()
+{
+    QFETCH(QString, birthDate);
+    QFETCH(QString, sex);
+    QFETCH(QString, verdict);
+
+    writeArchive({card(QStringLiteral("Mario Rossi"), sex,
+                       {{SchedaAnagrafica::CodFisc, QStringLiteral("RSSMRA75S03L781F")},
+                        {SchedaAnagrafica::DataNasc, birthDate}})});
+    FrmAnagrafica registry;
+    QVERIFY(showActive(registry));
+    click(registry, QStringLiteral("cmdPrimo"));
+    QCOMPARE(edit(registry, QStringLiteral("txtSesso"))->text(), sex);
+    m_fake->whileModal([](QDialog *dialog) {
+        QTest::keyClick(child<QLineEdit>(dialog, "txtCodFisc"), Qt::Key_Return);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    });
+    const QByteArray stored = archiveBytes();
+
+    click(registry, QStringLiteral("btnCodFisc"));
+
+    QCOMPARE(m_fake->messages().size(), 1);
+    QCOMPARE(m_fake->lastMessage().kind, Dialogs::Kind::Information);
+    QCOMPARE(m_fake->lastMessage().text, verdict);
+    QCOMPARE(m_fake->lastMessage().parent, QStringLiteral("frmCodFisc"));
+    QCOMPARE(edit(registry, QStringLiteral("txtDataNasc"))->text(), birthDate);
+    QCOMPARE(archiveBytes(), stored);
 }
 
 void TestRegistryInput::hints_data()

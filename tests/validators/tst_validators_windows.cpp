@@ -15,6 +15,9 @@
 namespace {
 
 const QString fiscalLength = QStringLiteral("Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici.");
+const QString fiscalValid = QStringLiteral("Il codice fiscale digitato è VALIDO.");
+const QString fiscalImpossible = QStringLiteral("Attenzione: il codice fiscale ha un carattere di controllo corretto "
+                                                "ma una data di nascita impossibile.");
 const QString vatLength = QStringLiteral("Attenzione: la partita IVA deve essere composta da 11 caratteri numerici.");
 const QString vatWrong = QStringLiteral("Attenzione: il numero di partita IVA digitato risulta ERRATO!\n\r\n\rNon è quindi "
                                         "possibile fornire informazioni relative all'Ufficio IVA che lo ha rilasciato.");
@@ -60,6 +63,8 @@ private slots:
     void closeButton();
     void openers_data();
     void openers();
+    void codeAgainstCard_data();
+    void codeAgainstCard();
 };
 
 void TstCheckWindows::design_data()
@@ -144,9 +149,18 @@ void TstCheckWindows::verdicts_data()
     // A longer text from the caller is not cut to a code that might pass.
     QTest::newRow("fiscal: 17 chars") << "frmCodFisc" << "RSSMRA85T10A562SX" << warning << fiscalLength << true;
     QTest::newRow("fiscal: valid") << "frmCodFisc" << "RSSMRA85T10A562S" << information
-                                   << "Il codice fiscale digitato è VALIDO." << false;
+                                   << "Il codice fiscale digitato è VALIDO.\n"
+                                      "Nato il 10/12/1985, sesso M, codice del luogo A562." << false;
     QTest::newRow("fiscal: valid lower case") << "frmCodFisc" << "rssmra85t10a562s" << information
-                                              << "Il codice fiscale digitato è VALIDO." << false;
+                                              << "Il codice fiscale digitato è VALIDO.\n"
+                                                 "Nato il 10/12/1985, sesso M, codice del luogo A562." << false;
+    QTest::newRow("fiscal: woman, omocodic") << "frmCodFisc" << "BNCLRA75S43L78MG" << information
+                                             << "Il codice fiscale digitato è VALIDO.\n"
+                                                "Nata il 03/11/1975, sesso F, codice del luogo L781." << false;
+    QTest::newRow("fiscal: 31 November") << "frmCodFisc" << "RSSMRA75S31L781B" << warning << fiscalImpossible
+                                         << false;
+    QTest::newRow("fiscal: month letter F") << "frmCodFisc" << "RSSMRA75F03L781G" << warning << fiscalImpossible
+                                            << false;
     QTest::newRow("fiscal: wrong") << "frmCodFisc" << "RSSMRA85T10A562T" << warning
                                    << "Attenzione: il codice fiscale digitato è ERRATO." << false;
 
@@ -386,6 +400,65 @@ void TstCheckWindows::openers()
     QCOMPARE(seenText, boxText);
     QVERIFY(shown.isNull());   // freed once closed
     QVERIFY(caller.findChildren<QDialog *>().isEmpty());
+}
+
+void TstCheckWindows::codeAgainstCard_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("birthDate");
+    QTest::addColumn<QString>("sex");
+    QTest::addColumn<Dialogs::Kind>("kind");
+    QTest::addColumn<QString>("message");
+
+    const auto information = Dialogs::Kind::Information;
+    const QString man = fiscalValid + QStringLiteral("\nNato il 03/11/1975, sesso M, codice del luogo L781.");
+    const QString woman = fiscalValid + QStringLiteral("\nNata il 03/11/1975, sesso F, codice del luogo L781.");
+    const QString otherDate = QStringLiteral("\nAttenzione: la data di nascita della scheda (03/11/1976) non "
+                                             "corrisponde a quella del codice.");
+    const QString sexF = QStringLiteral("\nAttenzione: il sesso della scheda (F) non corrisponde a quello del codice.");
+    const QString sexM = QStringLiteral("\nAttenzione: il sesso della scheda (M) non corrisponde a quello del codice.");
+
+    QTest::newRow("agreeing") << "RSSMRA75S03L781F" << "03/11/1975" << "M" << information << man;
+    QTest::newRow("agreeing, omocodic") << "RSSMRATRSLPL7UMZ" << " 03/11/1975 " << "m" << information << man;
+    QTest::newRow("agreeing woman") << "BNCLRA75S43L781O" << "03/11/1975" << "F" << information << woman;
+    QTest::newRow("other date") << "RSSMRA75S03L781F" << "03/11/1976" << "M" << information << man + otherDate;
+    QTest::newRow("other sex") << "RSSMRA75S03L781F" << "03/11/1975" << "F" << information << man + sexF;
+    QTest::newRow("other sex, lower case") << "RSSMRA75S03L781F" << "" << "f" << information << man + sexF;
+    QTest::newRow("woman's code, man's card") << "BNCLRA75S43L781O" << "03/11/1975" << "M" << information
+                                             << woman + sexM;
+    QTest::newRow("both differ") << "RSSMRA75S03L781F" << "03/11/1976" << "F" << information
+                                 << man + otherDate + sexF;
+    QTest::newRow("empty boxes") << "RSSMRA75S03L781F" << "" << "" << information << man;
+    QTest::newRow("not a date, not a sex") << "RSSMRA75S03L781F" << "31/11/1976" << "X" << information << man;
+    QTest::newRow("date without leading zero") << "RSSMRA75S03L781F" << "3/11/1976" << "M" << information << man;
+    QTest::newRow("date in another form") << "RSSMRA75S03L781F" << "1976-11-03" << "M" << information << man;
+    QTest::newRow("impossible code") << "RSSMRA75S31L781B" << "03/11/1976" << "F" << Dialogs::Kind::Warning
+                                     << fiscalImpossible;
+    QTest::newRow("wrong code") << "RSSMRA75S03L781G" << "03/11/1976" << "F" << Dialogs::Kind::Warning
+                                << "Attenzione: il codice fiscale digitato è ERRATO.";
+}
+
+// The opener hands the card's birth date and sex to the window, which holds
+// them against a valid code only.
+void TstCheckWindows::codeAgainstCard()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, birthDate);
+    QFETCH(QString, sex);
+    QFETCH(Dialogs::Kind, kind);
+    QFETCH(QString, message);
+
+    FakeDialogs fake;
+    QWidget caller;
+    caller.setObjectName(QStringLiteral("frmAnagrafica"));
+    fake.whileModal([](QDialog *dialog) { button(dialog, "btnControlla")->click(); });
+
+    openFiscalCodeCheck(&caller, code, {birthDate, sex});
+
+    QCOMPARE(fake.messages().size(), 1);
+    QCOMPARE(fake.lastMessage().kind, kind);
+    QCOMPARE(fake.lastMessage().text, message);
+    QCOMPARE(fake.lastMessage().parent, QStringLiteral("frmCodFisc"));
 }
 
 QTEST_MAIN(TstCheckWindows)
