@@ -8,6 +8,7 @@
 #include "core/output/exportarchives.h"
 #include "core/storage/programfolder.h"
 #include "declarations/declarationwindow.h"
+#include "declarations/formulaswindow.h"
 #include "help/frmguida.h"
 #include "help/frminfo.h"
 #include "help/frmsplash.h"
@@ -33,6 +34,23 @@ void fill(QWidget *w, const char *box, const QString &text)
 {
     if (auto *edit = w->findChild<QLineEdit *>(QLatin1String(box)))
         edit->setText(text);
+}
+
+// The example person of every picture, box by box.
+const std::pair<const char *, const char *> examplePerson[] = {
+    {"txtNome", "ROSSI MARIA"}, {"txtIndirizzo", "VIA GARIBALDI"}, {"txtNum", "12"}, {"txtLocalita", "ROMA"},
+    {"txtDataNasc", "14/05/1980"}, {"txtSesso", "F"}, {"txtLuogoNasc", "NAPOLI"},
+    {"txtCodFisc", "RSSMRA80E54F839X"}, {"txtTel", "06 1234567"}, {"txtCap01", "0"}, {"txtCap02", "0"},
+    {"txtCap03", "1"}, {"txtCap04", "4"}, {"txtCap05", "4"}, {"txtProv01", "R"}, {"txtProv02", "M"},
+    {"txtCittadinanza", "ITALIANA"},
+};
+
+Formulas::Declarant exampleDeclarant()
+{
+    Formulas::Declarant declarant;
+    for (const auto &[box, value] : examplePerson)
+        declarant.insert(QLatin1String(box), QString::fromUtf8(value));
+    return declarant;
 }
 
 // The windows pictured in the guide: the picture's name in guida.html and
@@ -72,6 +90,12 @@ std::vector<Shot> shots()
         {"info.png", [] { return std::unique_ptr<QWidget>(new FrmInfo); }, {}},
         {"esporta.png", [] { return std::unique_ptr<QWidget>(new ExportWindow(ExportArchive::registry())); }, {}},
         {"allegati.png", [] { return std::unique_ptr<QWidget>(new AttachmentsWindow); }, {}},
+        {"formule.png",
+         [] {
+             return std::unique_ptr<QWidget>(
+                     new FormulasWindow(DeclarationKind::SelfCertification, exampleDeclarant()));
+         },
+         {}},
         {"splash.png", [] { return std::unique_ptr<QWidget>(new FrmSplash); }, {}},
     };
 }
@@ -82,21 +106,8 @@ void example(QWidget *w)
     const QString name = w->objectName();
     if (name == QLatin1String("frmAnagrafica") || name == QLatin1String("frmCertificazioni")
         || name == QLatin1String("frmAtti")) {
-        fill(w, "txtNome", QStringLiteral("ROSSI MARIA"));
-        fill(w, "txtIndirizzo", QStringLiteral("VIA GARIBALDI"));
-        fill(w, "txtNum", QStringLiteral("12"));
-        fill(w, "txtLocalita", QStringLiteral("ROMA"));
-        fill(w, "txtDataNasc", QStringLiteral("14/05/1980"));
-        fill(w, "txtSesso", QStringLiteral("F"));
-        fill(w, "txtLuogoNasc", QStringLiteral("NAPOLI"));
-        fill(w, "txtCodFisc", QStringLiteral("RSSMRA80E54F839X"));
-        fill(w, "txtTel", QStringLiteral("06 1234567"));
-        const char *cap[] = {"txtCap01", "txtCap02", "txtCap03", "txtCap04", "txtCap05"};
-        for (int i = 0; i < 5; ++i)
-            fill(w, cap[i], QString(QStringLiteral("00144")[i]));
-        fill(w, "txtProv01", QStringLiteral("R"));
-        fill(w, "txtProv02", QStringLiteral("M"));
-        fill(w, "txtCittadinanza", QStringLiteral("ITALIANA"));
+        for (const auto &[box, value] : examplePerson)
+            fill(w, box, QString::fromUtf8(value));
         fill(w, "txtOggetto", QStringLiteral("RESIDENZA E STATO DI FAMIGLIA"));
     }
 }

@@ -1,6 +1,7 @@
 #include "declarations/declarationtextbox.h"
 
 #include "core/declarations/declarationtext.h"
+#include "core/declarations/formulainsertion.h"
 #include "core/storage/cp1252.h"
 #include "ui/statushints.h"
 
@@ -126,4 +127,20 @@ QString DeclarationTextBox::text(const QPlainTextEdit *box)
 void DeclarationTextBox::limitRecordBytes(QPlainTextEdit *box, int maxBytes)
 {
     new Limiter(box, maxBytes);
+}
+
+bool DeclarationTextBox::insertLine(QPlainTextEdit *box, const QString &line, int maxBytes)
+{
+    const QTextCursor current = box->textCursor();
+    const FormulaInsertion plan =
+            FormulaInsertion::plan(text(box), current.anchor(), current.position(), line, maxBytes);
+    if (!plan.fits)
+        return false;
+    QTextCursor cursor(box->document());
+    cursor.setPosition(plan.position);
+    cursor.insertText(plan.text);
+    // Characters the archive cannot store have left already.
+    cursor.setPosition(qMin(plan.cursorAfter, box->document()->characterCount() - 1));
+    box->setTextCursor(cursor);
+    return true;
 }

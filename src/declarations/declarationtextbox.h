@@ -15,4 +15,9 @@ QString text(const QPlainTextEdit *box);
 // that is cut from the end of what it added. Characters the archive cannot
 // store never enter it.
 void limitRecordBytes(QPlainTextEdit *box, int maxBytes = DeclarationText::capacity);
+
+// Puts `line` on a line of its own at the box's cursor (after the selection,
+// which stays) and leaves the cursor at its end. False, and the box as it
+// was, when the text would pass `maxBytes` record bytes.
+bool insertLine(QPlainTextEdit *box, const QString &line, int maxBytes = DeclarationText::capacity);
 }

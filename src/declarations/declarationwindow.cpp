@@ -35,6 +35,7 @@ DeclarationWindow::DeclarationWindow(DeclarationKind::Id kind, QWidget *parent)
     buildCommands();
     buildFields();
     buildKeyboard();
+    buildFormulas();
 
     // Every field of the record has its control; find them once by name.
     const RecordLayout &layout = SchedaDichiarazione::layout;

@@ -6,6 +6,7 @@
 
 #include <QStringList>
 
+class QAction;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -49,6 +50,7 @@ private:
     void buildCommands();
     void buildFields();
     void buildKeyboard();
+    void buildFormulas();
 
     // Commands (declarationcommands.cpp).
     void cmdNuovoClick();
@@ -70,6 +72,11 @@ private:
     void impOggiClick();
     void btnCodFiscClick();
 
+    // The standard formulas (declarationformulas.cpp): F2 or the text's
+    // context menu opens the list; the choice goes into the text.
+    void insertFormulaClick();
+    void txtDichiarazioneContextMenu(const QPoint &position);
+
     // The command bar and the small buttons beside the boxes, each with its handler.
     static const FormKit::Command<DeclarationWindow> commands[];
     static const FormKit::SmallButton<DeclarationWindow> smallButtons[];
@@ -86,6 +93,7 @@ private:
     QLabel *m_status = nullptr;
     QPlainTextEdit *m_text = nullptr;
     QCheckBox *m_delivered = nullptr;
+    QAction *m_insertFormula = nullptr;
     // The single-line boxes, the hidden attachment labels and the text by
     // record field; the delivered flag has no widget here.
     QLineEdit *m_boxes[SchedaDichiarazione::FieldCount] = {};
