@@ -11,7 +11,10 @@
 #include "fakedialogs.h"
 #include "faults.h"
 #include "files.h"
+#include "networkshare.h"
 #include "testfolder.h"
+
+#include "core/storage/archivelock.h"
 
 #include "core/storage/recordlayout.h"
 #include "declarations/declarationwindow.h"
@@ -22,12 +25,21 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLockFile>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QtTest>
 
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <vector>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#define fsync _commit
+#else
+#include <unistd.h>
+#endif
 
 using Kind = Dialogs::Kind;
 
@@ -160,6 +172,8 @@ private slots:
     void damagedArchive_data();
     void damagedArchive();
     void twoCopiesAppendThroughTheirWindows();
+    void copiesOnANetworkShare_data();
+    void copiesOnANetworkShare();
 };
 
 void TestFaultsArchive::saveFails_data()
@@ -361,11 +375,17 @@ QString writerCardName(int writer, int seq)
     return QStringLiteral("Copia %1 scheda %2").arg(writer).arg(seq);
 }
 
+// The same card saved again with its name changed.
+QString revisedCardName(int writer, int seq)
+{
+    return writerCardName(writer, seq) + QStringLiteral(" rivista");
+}
+
 // The card a registry window stores for a name and sex typed and nothing else.
-QByteArray writerCard(int writer, int seq)
+QByteArray writerCard(int writer, int seq, bool revised = false)
 {
     Record r(SchedaAnagrafica::layout);
-    r.setField(SchedaAnagrafica::Nome, writerCardName(writer, seq));
+    r.setField(SchedaAnagrafica::Nome, revised ? revisedCardName(writer, seq) : writerCardName(writer, seq));
     r.setField(SchedaAnagrafica::Sesso, QStringLiteral("M"));
     return r.bytes();
 }
@@ -422,6 +442,131 @@ void TestFaultsArchive::twoCopiesAppendThroughTheirWindows()
 }
 
 namespace {
+// Waits until every copy has shown its window, then lets them all start.
+bool startTogether(const QString &folder, int copies)
+{
+    for (int c = 1; c <= copies; ++c) {
+        const QString ready = QDir(folder).filePath(QStringLiteral("ready%1").arg(c));
+        QDeadlineTimer wait(60000);
+        while (!QFile::exists(ready) && !wait.hasExpired())
+            QTest::qWait(10);
+        if (!QFile::exists(ready))
+            return false;
+    }
+    return writeFileBytes(QDir(folder).filePath(QStringLiteral("go")), "go");
+}
+
+// Processes started for one test and ended with it, also when it fails.
+struct Helpers
+{
+    std::vector<std::unique_ptr<QProcess>> processes;
+    QProcess &start(const QStringList &arguments)
+    {
+        processes.push_back(std::make_unique<QProcess>());
+        QProcess &p = *processes.back();
+        p.setProcessChannelMode(QProcess::ForwardedChannels);
+        p.start(QCoreApplication::applicationFilePath(), arguments);
+        return p;
+    }
+    ~Helpers()
+    {
+        for (auto &p : processes) {
+            if (p->state() != QProcess::NotRunning) {
+                p->kill();
+                p->waitForFinished(5000);
+            }
+        }
+    }
+};
+} // namespace
+
+void TestFaultsArchive::copiesOnANetworkShare_data()
+{
+    QTest::addColumn<bool>("lockTaker");
+    QTest::addColumn<bool>("overwrites");
+    QTest::newRow("three copies adding cards") << false << false;
+    QTest::newRow("three copies and a fourth taking the lock all the time") << true << false;
+    QTest::newRow("three copies adding and saving cards again") << false << true;
+}
+
+// The program folder shared over the network to three PCs, each its own
+// client mount, a copy of the program on each adding 40 cards through its
+// registry window (and in one case saving every other card again with a
+// new name), while the machine is busy with other work and, in one case, a
+// fourth PC takes and drops the archive's lock all the time. Every save the
+// window told as done is in the archive, whole, once, at the position it
+// showed, and no save was refused.
+void TestFaultsArchive::copiesOnANetworkShare()
+{
+    QFETCH(bool, lockTaker);
+    QFETCH(bool, overwrites);
+    constexpr int copies = 3, perCopy = 40;
+
+    NetworkShare share;
+    if (!share.ok())
+        QSKIP(qPrintable(QStringLiteral("no network share can be set up here: ") + share.whyNot()));
+    QStringList mounts;
+    for (int c = 0; c < copies + (lockTaker ? 1 : 0); ++c) {
+        mounts << share.client();
+        if (mounts.last().isEmpty())
+            QSKIP(qPrintable(share.whyNot()));
+    }
+    QTemporaryDir local;
+    QVERIFY(local.isValid());
+
+    Helpers helpers;
+    for (int b = 0; b < 3; ++b)
+        helpers.start({QStringLiteral("--busy"), local.path(), QString::number(120)});
+    if (lockTaker) {
+        const QString lock = QDir(mounts.last()).filePath(QLatin1String(ArchiveNames::registry) + QStringLiteral(".lock"));
+        helpers.start({QStringLiteral("--take-locks"), lock, QString::number(120)});
+    }
+    std::vector<QProcess *> writers;
+    for (int c = 0; c < copies; ++c) {
+        writers.push_back(&helpers.start({QStringLiteral("--registry-writer"), mounts[c], QString::number(c + 1),
+                                          QString::number(perCopy),
+                                          overwrites ? QStringLiteral("overwrites") : QStringLiteral("appends"),
+                                          local.filePath(QStringLiteral("told%1").arg(c + 1))}));
+        QVERIFY(writers.back()->waitForStarted());
+    }
+    QVERIFY2(startTogether(share.serverPath(), copies), "a copy never showed its window");
+    QElapsedTimer clock;
+    clock.start();
+    for (QProcess *p : writers) {
+        QVERIFY(p->waitForFinished(240000));
+        QCOMPARE(p->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p->exitCode(), 0);   // every save told as done, none refused
+    }
+    qInfo("%d cards saved by %d copies over the share in %lld ms", copies * perCopy, copies, clock.elapsed());
+
+    constexpr int R = SchedaAnagrafica::Size;
+    const QByteArray bytes = fileBytes(QDir(share.serverPath()).filePath(QLatin1String(ArchiveNames::registry)));
+    QCOMPARE(bytes.size(), qsizetype(copies * perCopy) * R);
+    // What each window told: the position it showed for every card.
+    QSet<qsizetype> positions;
+    for (int c = 1; c <= copies; ++c) {
+        const QList<QByteArray> told = fileBytes(local.filePath(QStringLiteral("told%1").arg(c))).split('\n');
+        int cards = 0;
+        for (const QByteArray &line : told) {
+            if (line.isEmpty())
+                continue;
+            const QList<QByteArray> f = line.split(' ');   // seq position
+            const int seq = f[0].toInt();
+            const qsizetype n = f[1].toLongLong();
+            QVERIFY(n >= 1 && n <= copies * perCopy);
+            QVERIFY2(!positions.contains(n), qPrintable(QStringLiteral("two cards told at %1").arg(n)));
+            positions.insert(n);
+            const bool revised = overwrites && seq % 2 == 1;
+            QVERIFY2(bytes.sliced((n - 1) * R, R) == writerCard(c, seq, revised),
+                     qPrintable(QStringLiteral("copy %1 card %2 is not whole at %3").arg(c).arg(seq).arg(n)));
+            ++cards;
+        }
+        QCOMPARE(cards, perCopy);
+    }
+    QCOMPARE(positions.size(), copies * perCopy);
+}
+
+namespace {
 // Holds the archive lock as a copy in the middle of a write does, until a
 // line (or the end) arrives on stdin.
 int holdLock(const char *path)
@@ -445,8 +590,56 @@ int dieHoldingLock(const char *path)
     std::_Exit(0);
 }
 
+// Other work on the machine: a big file written and synced, then a spell of
+// spinning, over and over for `seconds`.
+int busy(const char *folder, int seconds)
+{
+    const QString path = QDir(QString::fromLocal8Bit(folder)).filePath(QStringLiteral("busy%1").arg(QCoreApplication::applicationPid()));
+    const QByteArray block(1 << 20, 'b');
+    QElapsedTimer clock;
+    clock.start();
+    volatile quint64 sink = 0;
+    while (clock.elapsed() < seconds * 1000) {
+        QFile big(path);
+        if (big.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+            for (int i = 0; i < 16; ++i)
+                big.write(block);
+            big.flush();
+            ::fsync(big.handle());
+        }
+        big.remove();
+        QElapsedTimer spin;
+        spin.start();
+        while (spin.elapsed() < 50)
+            sink = sink + 1;
+    }
+    return 0;
+}
+
+// A copy of the program on another PC saving all the time: it takes the
+// archive's lock as every copy does, holds it a few milliseconds, drops it
+// and soon takes it again, for `seconds`.
+int takeLocks(const char *path, int seconds)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < seconds * 1000) {
+        ArchiveLock::LockFile lock(QString::fromLocal8Bit(path));
+        QString why;
+        if (lock.acquire(ArchiveLock::Rules(), &why)) {
+            QThread::msleep(1 + QRandomGenerator::global()->bounded(8));
+            lock.release();
+        }
+        QThread::msleep(1 + QRandomGenerator::global()->bounded(8));
+    }
+    return 0;
+}
+
 // A copy of the program on the registry window: New, the name and sex typed
-// key by key, Save, `count` times; every save must say it appended.
+// key by key, Save, `count` times; every save must say it appended. With
+// "overwrites", every other card is then saved again under a new name, and
+// must say so. With a file to tell, each card's number and the position the
+// window showed go there.
 int registryWriter(int argc, char *argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -455,6 +648,10 @@ int registryWriter(int argc, char *argv[])
     const QString folder = QString::fromLocal8Bit(argv[2]);
     const int writer = std::atoi(argv[3]);
     const int count = std::atoi(argv[4]);
+    const bool overwrites = argc == 7 && qstrcmp(argv[5], "overwrites") == 0;
+    QFile told(argc == 7 ? QString::fromLocal8Bit(argv[6]) : QString());
+    if (argc == 7 && !told.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return 5;
     ProgramFolder::setPath(folder);
     FakeDialogs dialogs;
     FrmAnagrafica w;
@@ -466,7 +663,8 @@ int registryWriter(int argc, char *argv[])
     auto *sex = w.findChild<QLineEdit *>(QStringLiteral("txtSesso"));
     auto *newCard = w.findChild<QAbstractButton *>(QStringLiteral("cmdNuovo"));
     auto *save = w.findChild<QAbstractButton *>(QStringLiteral("cmdSalva"));
-    if (!name || !sex || !newCard || !save)
+    auto *position = w.findChild<QLabel *>(QStringLiteral("lblPosizione"));
+    if (!name || !sex || !newCard || !save || !position)
         return 4;
 
     writeFileBytes(QDir(folder).filePath(QStringLiteral("ready%1").arg(writer)), "ready");
@@ -486,6 +684,25 @@ int registryWriter(int argc, char *argv[])
             std::fprintf(stderr, "copy %d card %d: %s\n", writer, seq, qPrintable(dialogs.lastMessage().text));
             return 1;
         }
+        const QString shown = position->text().trimmed();
+        if (overwrites && seq % 2 == 1) {
+            dialogs.clear();
+            name->setFocus();
+            name->selectAll();
+            QTest::keyClicks(name, revisedCardName(writer, seq));
+            QTest::mouseClick(save, Qt::LeftButton);
+            if (dialogs.messages().size() != 1 || position->text().trimmed() != shown
+                || dialogs.lastMessage().text
+                           != QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.")) {
+                std::fprintf(stderr, "copy %d card %d again: %s\n", writer, seq,
+                             qPrintable(dialogs.lastMessage().text));
+                return 1;
+            }
+        }
+        if (told.isOpen()) {
+            told.write(QStringLiteral("%1 %2\n").arg(seq).arg(shown).toLatin1());
+            told.flush();
+        }
     }
     return 0;
 }
@@ -497,8 +714,12 @@ int main(int argc, char *argv[])
         return holdLock(argv[2]);
     if (argc == 3 && qstrcmp(argv[1], "--die-holding-lock") == 0)
         return dieHoldingLock(argv[2]);
-    if (argc == 5 && qstrcmp(argv[1], "--registry-writer") == 0)
+    if ((argc == 5 || argc == 7) && qstrcmp(argv[1], "--registry-writer") == 0)
         return registryWriter(argc, argv);
+    if (argc == 4 && qstrcmp(argv[1], "--busy") == 0)
+        return busy(argv[2], std::atoi(argv[3]));
+    if (argc == 4 && qstrcmp(argv[1], "--take-locks") == 0)
+        return takeLocks(argv[2], std::atoi(argv[3]));
 
     QApplication app(argc, argv);
     TestFaultsArchive tc;

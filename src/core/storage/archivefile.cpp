@@ -2,63 +2,25 @@
 
 #include "core/storage/programfolder.h"
 
-#include <QDeadlineTimer>
-#include <QFileInfo>
-#include <QLockFile>
-#include <QThread>
+#include "core/storage/archivelock.h"
 
-#ifdef Q_OS_WIN
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
+#include <QThread>
 
 namespace {
 // Read-ahead of next(): about 1 MiB of whole records.
 constexpr qint64 readAheadBytes = 1 << 20;
-
-// A writer polls often for another copy's lock: a write holds it for a few
-// milliseconds only.
-constexpr int lockPollMs = 1;
-// A lock older than this was left by a copy that died while writing.
-constexpr int staleLockMs = 10000;
-
-// Takes the lock or says why not. QLockFile's own tryLock(timeout) backs off
-// to long sleeps, far too coarse for locks held this briefly.
-bool acquire(QLockFile &lock, int waitMs, QString *why)
-{
-    lock.setStaleLockTime(staleLockMs);
-    QDeadlineTimer deadline(waitMs);
-    for (;;) {
-        if (lock.tryLock(0))
-            return true;
-        if (lock.error() != QLockFile::LockFailedError) {
-            *why = QStringLiteral("impossibile creare il file di blocco dell'archivio");
-            return false;
-        }
-        if (deadline.hasExpired()) {
-            *why = QStringLiteral("l'archivio è bloccato da un'altra copia del programma");
-            return false;
-        }
-        QThread::msleep(lockPollMs);
-    }
-}
-
-// Pushes written bytes through the system's cache to the disk.
-bool syncToDisk(QFile &file)
-{
-    if (!file.flush())
-        return false;
-#ifdef Q_OS_WIN
-    return ::_commit(file.handle()) == 0;
-#else
-    return ::fsync(file.handle()) == 0;
-#endif
-}
+// A size that is not whole records is measured once more after this long.
+constexpr int remeasureMs = 20;
 }
 
 ArchiveFile::ArchiveFile(const QString &fileName, int recordSize)
-    : m_file(ProgramFolder::file(fileName)), m_recordSize(recordSize)
+    : ArchiveFile(fileName, recordSize, &ArchiveHandle::onDisk)
+{
+}
+
+ArchiveFile::ArchiveFile(const QString &fileName, int recordSize, ArchiveHandle::Factory handles)
+    : m_path(ProgramFolder::file(fileName)), m_handles(std::move(handles)), m_file(m_handles()),
+      m_recordSize(recordSize)
 {
     Q_ASSERT(recordSize > 0);
 }
@@ -70,7 +32,7 @@ ArchiveFile::~ArchiveFile()
 
 QString ArchiveFile::filePath() const
 {
-    return m_file.fileName();
+    return m_path;
 }
 
 bool ArchiveFile::fail(const QString &why)
@@ -83,17 +45,15 @@ bool ArchiveFile::open()
 {
     close();
     m_error.clear();
-    // ReadWrite creates a missing file and never truncates an existing one;
-    // unbuffered, since records move in whole blocks of our own.
-    if (!m_file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
-        return fail(m_file.errorString());
+    if (!m_file->open(m_path))
+        return fail(m_file->errorString());
     return true;
 }
 
 void ArchiveFile::close()
 {
-    if (m_file.isOpen())
-        m_file.close();
+    if (m_file->isOpen())
+        m_file->close();
     m_position = 0;
     m_blockFirst = 0;
     m_blockCount = 0;
@@ -101,11 +61,16 @@ void ArchiveFile::close()
 
 qint64 ArchiveFile::count()
 {
-    if (!m_file.isOpen()) {
+    if (!m_file->isOpen()) {
         fail(QStringLiteral("archivio non aperto"));
         return -1;
     }
-    return m_file.size() / m_recordSize;
+    const qint64 size = m_file->size();
+    if (size < 0) {
+        fail(m_file->errorString());
+        return -1;
+    }
+    return size / m_recordSize;
 }
 
 bool ArchiveFile::read(qint64 n, QByteArray *record)
@@ -117,9 +82,8 @@ bool ArchiveFile::read(qint64 n, QByteArray *record)
         return fail(QStringLiteral("la scheda %1 non esiste (l'archivio ne contiene %2)")
                             .arg(n).arg(total));
     QByteArray bytes(m_recordSize, Qt::Uninitialized);
-    if (!m_file.seek((n - 1) * m_recordSize)
-        || m_file.read(bytes.data(), m_recordSize) != m_recordSize)
-        return fail(m_file.errorString());
+    if (m_file->readAt((n - 1) * m_recordSize, bytes.data(), m_recordSize) != m_recordSize)
+        return fail(m_file->errorString());
     *record = bytes;
     m_position = n;
     return true;
@@ -135,43 +99,66 @@ qint64 ArchiveFile::append(const QByteArray &record)
     return writeLocked(0, record, true) ? m_position : 0;
 }
 
-// Writes record n, or at the end when appending, under the lock. The end is
-// measured only once the lock is held, so two copies appending at once get
-// two different positions.
+// The size of the file just opened under the lock. A part of a record at
+// the end is what a copy left that died while writing, or a network client
+// caught between two of a peer's writes: a second look tells them apart.
+qint64 ArchiveFile::settledSize(ArchiveHandle &handle)
+{
+    const qint64 size = handle.size();
+    if (size <= 0 || size % m_recordSize == 0)
+        return size;
+    QThread::msleep(remeasureMs);
+    handle.close();
+    return handle.open(m_path) ? handle.size() : -1;
+}
+
+// Writes record n, or at the end when appending: lock, open, measure,
+// write, sync, close, unlock, in this order. The end is measured only once
+// the lock is held and through a handle opened after it, so two copies
+// appending at once get two different positions, also over a network share
+// whose clients learn a file's size from the server only at open.
 bool ArchiveFile::writeLocked(qint64 n, const QByteArray &record, bool appending)
 {
-    if (!m_file.isOpen())
+    if (!m_file->isOpen())
         return fail(QStringLiteral("archivio non aperto"));
     if (record.size() != m_recordSize)
         return fail(QStringLiteral("scheda di %1 byte invece di %2")
                             .arg(record.size()).arg(m_recordSize));
 
-    QLockFile lock(m_file.fileName() + QStringLiteral(".lock"));
+    ArchiveLock::LockFile lock(m_path + QStringLiteral(".lock"));
+    ArchiveLock::Rules rules;
+    rules.waitMs = m_lockWaitMs;
     QString why;
-    if (!acquire(lock, m_lockWaitMs, &why))
+    if (!lock.acquire(rules, &why))
         return fail(why);
 
     // What we read ahead may be about to change.
     m_blockFirst = 0;
     m_blockCount = 0;
 
-    const qint64 total = m_file.size() / m_recordSize;
+    // Declared after the lock, so it is closed before the lock goes.
+    const std::unique_ptr<ArchiveHandle> out = m_handles();
+    if (!out->open(m_path))
+        return fail(out->errorString());
+    const qint64 sizeBefore = settledSize(*out);
+    if (sizeBefore < 0)
+        return fail(out->errorString());
+    const qint64 total = sizeBefore / m_recordSize;
     if (appending)
         n = total + 1;
     if (n < 1 || n > total + 1)
         return fail(QStringLiteral("la scheda %1 non esiste (l'archivio ne contiene %2)")
                             .arg(n).arg(total));
-    const qint64 sizeBefore = m_file.size();
-    if (!m_file.seek((n - 1) * m_recordSize)
-        || m_file.write(record) != m_recordSize
-        || !syncToDisk(m_file)) {
-        const QString why = m_file.errorString();
-        // A full disk takes part of a new record: cut it off again, so that
-        // the failed save leaves the file as it found it.
-        if (n == total + 1 && m_file.size() > sizeBefore)
-            m_file.resize(sizeBefore);
+    if (!out->writeAt((n - 1) * m_recordSize, record) || !out->sync()) {
+        const QString why = out->errorString();
+        // A full disk takes part of a new record: cut off what this write
+        // added past the end found under the lock, and nothing before it.
+        if (n == total + 1 && out->size() > sizeBefore)
+            out->resize(sizeBefore);
         return fail(why);
     }
+    out->close();
+    lock.release();
     m_position = n;
     return true;
 }
@@ -211,11 +198,9 @@ bool ArchiveFile::fillBlock(qint64 n)
     const qint64 wanted = qMin(qMax<qint64>(1, readAheadBytes / m_recordSize), total - n + 1);
     // Reuses the buffer's memory: resize never shrinks the allocation.
     m_block.resize(wanted * m_recordSize);
-    if (!m_file.seek((n - 1) * m_recordSize))
-        return fail(m_file.errorString());
-    const qint64 got = m_file.read(m_block.data(), m_block.size());
+    const qint64 got = m_file->readAt((n - 1) * m_recordSize, m_block.data(), m_block.size());
     if (got < m_recordSize)
-        return fail(got < 0 ? m_file.errorString()
+        return fail(got < 0 ? m_file->errorString()
                             : QStringLiteral("l'archivio si è accorciato durante la lettura"));
     m_blockFirst = n;
     m_blockCount = got / m_recordSize;

@@ -1,6 +1,7 @@
 #pragma once
+#include "core/storage/archivehandle.h"
+
 #include <QByteArray>
-#include <QFile>
 #include <QString>
 
 // A flat file of fixed-size records in the program folder: no header, no
@@ -8,8 +9,10 @@
 // it, works and closes it again; nothing stays open between commands.
 //
 // Writing operations (write, append) take an exclusive lock beside the file
-// for their short span, so copies of the program sharing a folder cannot
-// overwrite each other's new record, and reach the disk before returning.
+// for their short span, so copies of the program sharing a folder, also from
+// other PCs over a network share, cannot overwrite each other's new record.
+// Under the lock they open the file afresh, so the end they write at is the
+// one the file server knows, and they reach the disk before the lock goes.
 // Readers take no lock.
 //
 // Every operation returns false (or 0) on failure; errorString() says why.
@@ -18,6 +21,8 @@ class ArchiveFile
 {
 public:
     ArchiveFile(const QString &fileName, int recordSize);
+    // The same on handles of the caller's making.
+    ArchiveFile(const QString &fileName, int recordSize, ArchiveHandle::Factory handles);
     ~ArchiveFile();
     ArchiveFile(const ArchiveFile &) = delete;
     ArchiveFile &operator=(const ArchiveFile &) = delete;
@@ -65,8 +70,11 @@ private:
     bool fail(const QString &why);
     bool writeLocked(qint64 n, const QByteArray &record, bool appending);
     bool fillBlock(qint64 n);
+    qint64 settledSize(ArchiveHandle &handle);
 
-    QFile m_file;
+    QString m_path;
+    ArchiveHandle::Factory m_handles;
+    std::unique_ptr<ArchiveHandle> m_file;
     int m_recordSize;
     int m_lockWaitMs = defaultLockWaitMs;
     qint64 m_position = 0;

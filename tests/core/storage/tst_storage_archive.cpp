@@ -68,6 +68,75 @@ int appendWorker(int argc, char *argv[])
     return 0;
 }
 
+// A handle of a network client that keeps the size it learnt at open, as
+// NFS does for a few seconds (and sshfs with its cache on): another PC's
+// append stays unseen until the next open. It logs what the writer does and
+// whether the lock is there meanwhile, and may fail its writes half way.
+struct ClientLog
+{
+    QStringList events;
+    bool failWrites = false;
+};
+
+class CachingClientHandle final : public ArchiveHandle
+{
+public:
+    explicit CachingClientHandle(ClientLog &log) : m_log(log) {}
+    ~CachingClientHandle() override { close(); }
+    bool open(const QString &path) override
+    {
+        m_lock = path + QStringLiteral(".lock");
+        if (!m_disk->open(path))
+            return false;
+        m_size = m_disk->size();
+        note(QStringLiteral("open"));
+        return true;
+    }
+    void close() override
+    {
+        if (m_disk->isOpen())
+            note(QStringLiteral("close"));
+        m_disk->close();
+    }
+    bool isOpen() const override { return m_disk->isOpen(); }
+    qint64 size() override { return m_size; }
+    qint64 readAt(qint64 offset, char *data, qint64 length) override { return m_disk->readAt(offset, data, length); }
+    bool writeAt(qint64 offset, const QByteArray &bytes) override
+    {
+        note(QStringLiteral("write"));
+        const QByteArray part = m_log.failWrites ? bytes.first(bytes.size() / 2) : bytes;
+        const bool ok = m_disk->writeAt(offset, part);
+        m_size = qMax(m_size, offset + part.size());
+        return ok && !m_log.failWrites;
+    }
+    bool sync() override
+    {
+        note(QStringLiteral("sync"));
+        return m_disk->sync();
+    }
+    bool resize(qint64 size) override
+    {
+        m_size = size;
+        return m_disk->resize(size);
+    }
+    QString errorString() const override { return m_log.failWrites ? QStringLiteral("disco pieno") : m_disk->errorString(); }
+
+private:
+    void note(const QString &what)
+    {
+        m_log.events << what + (QFile::exists(m_lock) ? QStringLiteral(" locked") : QString());
+    }
+    ClientLog &m_log;
+    std::unique_ptr<ArchiveHandle> m_disk = ArchiveHandle::onDisk();
+    QString m_lock;
+    qint64 m_size = 0;
+};
+
+ArchiveHandle::Factory cachingClient(ClientLog &log)
+{
+    return [&log] { return std::make_unique<CachingClientHandle>(log); };
+}
+
 // A copy that dies in the middle of a write, leaving its lock behind.
 int dieHoldingLock(char *argv[])
 {
@@ -96,6 +165,8 @@ private slots:
     void concurrentAppendsFromTwoProcesses();
     void heldLockFailsTheWrite();
     void lockOfDeadCopyIsTakenOver();
+    void staleEndOfAClient_data();
+    void staleEndOfAClient();
 };
 
 void TstStorageArchive::openCreatesMissingFile()
@@ -394,6 +465,57 @@ void TstStorageArchive::lockOfDeadCopyIsTakenOver()
     QVERIFY(file.open());
     QVERIFY2(file.append(patterned(1)) == 1, qPrintable(file.errorString()));
     QVERIFY(!QFile::exists(lockPath));
+}
+
+void TstStorageArchive::staleEndOfAClient_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("fails");
+    QTest::newRow("append") << "append" << false;
+    QTest::newRow("overwrite of a shown record") << "write" << false;
+    QTest::newRow("append on a full disk") << "append" << true;
+}
+
+// This copy opened the archive when it held two cards; another PC then
+// appended a third, which this copy's handle does not see. Its save still
+// lands after the third card and its failed save cuts back only its own
+// bytes: the end is measured through a handle opened under the lock, which
+// is taken before and dropped after the write reaches the disk and closes.
+void TstStorageArchive::staleEndOfAClient()
+{
+    QFETCH(QString, command);
+    QFETCH(bool, fails);
+    TestFolder folder;
+    writeFile(folder.file(registry), patterned(1) + patterned(2));
+    ClientLog log;
+    ArchiveFile mine(registry, R, cachingClient(log));
+    QVERIFY(mine.open());
+    QCOMPARE(mine.count(), 2);
+
+    ArchiveFile other(registry, R);
+    QVERIFY(other.open());
+    QCOMPARE(other.append(patterned(3)), 3);
+    other.close();
+    QCOMPARE(mine.count(), 2);   // the client's view is stale indeed
+
+    log.events.clear();
+    log.failWrites = fails;
+    if (command == QLatin1String("append")) {
+        QCOMPARE(mine.append(patterned(4)), fails ? 0 : 4);
+    } else {
+        QVERIFY(mine.write(2, patterned(20)));
+        QCOMPARE(mine.position(), 2);
+    }
+    mine.close();
+
+    const QByteArray expected = command == QLatin1String("write") ? patterned(1) + patterned(20) + patterned(3)
+                                : fails ? patterned(1) + patterned(2) + patterned(3)
+                                        : patterned(1) + patterned(2) + patterned(3) + patterned(4);
+    QCOMPARE(fileBytes(folder.file(registry)), expected);
+    const QStringList order = fails ? QStringList{"open locked", "write locked", "close locked"}
+                                    : QStringList{"open locked", "write locked", "sync locked", "close locked"};
+    QCOMPARE(log.events.mid(0, order.size()), order);
+    QVERIFY(!QFile::exists(folder.file(registry) + QStringLiteral(".lock")));
 }
 
 int main(int argc, char *argv[])
