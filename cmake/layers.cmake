@@ -1,7 +1,7 @@
 # Which folder of src/ builds on which: the window libraries link these and
 # nothing else, and check_layers holds every #include to the same table. A
 # folder may include itself and anything its layers reach, going down only.
-set(ATTESTARI_LAYERS core ui help access validators attachments output search registry declarations app)
+set(ATTESTARI_LAYERS core ui help access validators attachments output search registry declarations setup app)
 set(ATTESTARI_LAYER_core)
 set(ATTESTARI_LAYER_ui core)
 set(ATTESTARI_LAYER_help ui)
@@ -12,7 +12,8 @@ set(ATTESTARI_LAYER_output help ui)
 set(ATTESTARI_LAYER_search output ui)
 set(ATTESTARI_LAYER_registry search output attachments validators help ui)
 set(ATTESTARI_LAYER_declarations search output attachments validators help ui)
-set(ATTESTARI_LAYER_app registry declarations access help ui)
+set(ATTESTARI_LAYER_setup ui)
+set(ATTESTARI_LAYER_app registry declarations setup access help ui)
 
 # Every layer `layer` reaches, itself included, into `out`.
 function(attestari_layer_reach layer out)

@@ -1,7 +1,7 @@
 #include "help/frmguida.h"
 
 #include "core/help/helptopics.h"
-#include "core/storage/programfolder.h"
+#include "core/install/shippedfiles.h"
 #include "help/helpartwork.h"
 #include "help/linklabel.h"
 #include "ui/backdrop.h"
@@ -75,7 +75,7 @@ void FrmGuida::setTopic(const HelpTopic &topic)
 // A missing guide or no program for PDF files leaves the window as it is.
 void FrmGuida::lnkWebClick()
 {
-    openDocument(ProgramFolder::file(QStringLiteral("Guida.pdf")));
+    openDocument(ShippedFiles::guide());
 }
 
 void FrmGuida::showEvent(QShowEvent *event)

@@ -106,6 +106,12 @@ public:
                                             QFileDialog::DontUseNativeDialog);
     }
 
+    QString existingFolder(QWidget *parent, const QString &caption, const QString &folder) override
+    {
+        return QFileDialog::getExistingDirectory(parent, caption, folder,
+                                                 QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+    }
+
     bool printDialog(QWidget *parent, QPrinter *printer) override
     {
         QPrintDialog dialog(printer, parent);

@@ -23,6 +23,8 @@ public:
     virtual Answer message(QWidget *parent, Kind kind, const QString &text, Buttons buttons) = 0;
     virtual QString openFileName(QWidget *parent, const QString &caption, const QString &folder,
                                  const QString &filter) = 0;
+    // A folder picked in Qt's folder dialog; empty when the user cancelled.
+    virtual QString existingFolder(QWidget *parent, const QString &caption, const QString &folder) = 0;
     // True when the user confirmed the print dialog.
     virtual bool printDialog(QWidget *parent, QPrinter *printer) = 0;
     virtual void printPreview(QWidget *parent, QPrinter *printer,

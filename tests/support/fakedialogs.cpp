@@ -29,6 +29,12 @@ QString FakeDialogs::openFileName(QWidget *parent, const QString &caption, const
     return fileToOpen;
 }
 
+QString FakeDialogs::existingFolder(QWidget *parent, const QString &caption, const QString &)
+{
+    calls.append({QStringLiteral("existingFolder"), Kind::Information, Buttons::Ok, caption, nameOf(parent)});
+    return folderToChoose;
+}
+
 void FakeDialogs::toFile(QPrinter *printer)
 {
     lastDocName = printer->docName();

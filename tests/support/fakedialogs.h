@@ -13,7 +13,7 @@ class FakeDialogs : public Dialogs
 public:
     struct Call
     {
-        QString what;          // "message", "openFileName", "printDialog", "printPreview", "showModal", "openUrl"
+        QString what;          // "message", "openFileName", "existingFolder", "printDialog", "printPreview", "showModal", "openUrl"
         Kind kind = Kind::Information;
         Buttons buttons = Buttons::Ok;
         QString text;          // message text, dialog object name or URL
@@ -26,6 +26,7 @@ public:
     Answer message(QWidget *parent, Kind kind, const QString &text, Buttons buttons) override;
     QString openFileName(QWidget *parent, const QString &caption, const QString &folder,
                          const QString &filter) override;
+    QString existingFolder(QWidget *parent, const QString &caption, const QString &folder) override;
     bool printDialog(QWidget *parent, QPrinter *printer) override;
     void printPreview(QWidget *parent, QPrinter *printer,
                       const std::function<void(QPrinter *)> &paint) override;
@@ -35,6 +36,7 @@ public:
     QList<Call> calls;
     QList<Answer> answers;           // taken in order; Ok (or Yes) when empty
     QString fileToOpen;              // answer of openFileName
+    QString folderToChoose;          // answer of existingFolder
     bool confirmPrint = true;
     // When set, a confirmed print dialog or a preview sends the pages to this PDF file.
     QString printToFile;

@@ -1,8 +1,9 @@
 #pragma once
 #include <QString>
 
-// Everything the program owns lives beside its executable. Tests point this
-// at a temporary folder instead.
+// The data folder: everything the program writes or reads as data. It is the
+// executable's own folder until start-up settles it (core/install/datafolder.h);
+// tests point it at a temporary folder.
 namespace ProgramFolder {
 QString path();
 void setPath(const QString &folder);   // empty restores the executable's folder

@@ -1,0 +1,49 @@
+#include "app/startup.h"
+
+#include "core/access/passwordstore.h"
+#include "core/install/datafolder.h"
+#include "core/install/identity.h"
+#include "core/install/shippedfiles.h"
+#include "core/storage/programfolder.h"
+#include "setup/frmcartella.h"
+#include "ui/appicon.h"
+#include "ui/dialogs.h"
+
+#include <QApplication>
+
+void Startup::applyIdentity()
+{
+    Identity::apply();
+    QGuiApplication::setDesktopFileName(QLatin1String(Identity::desktopId));
+    QApplication::setWindowIcon(AppIcon::icon());
+}
+
+bool Startup::settleDataFolder(const QString &commandLineFolder)
+{
+    const DataFolder::Resolved resolved = DataFolder::resolve(DataFolder::cluesOfThisRun(commandLineFolder));
+    QString folder = resolved.path;
+    switch (resolved.source) {
+    case DataFolder::Source::CommandLine:
+    case DataFolder::Source::Environment:
+        if (const auto problem = DataFolder::prepare(folder); problem != DataFolder::Problem::None) {
+            notice(nullptr, Dialogs::Kind::Error, DataFolder::problemText(problem, folder));
+            return false;
+        }
+        break;
+    case DataFolder::Source::Portable:
+    case DataFolder::Source::Remembered:
+        break;
+    case DataFolder::Source::Ask: {
+        FrmCartella window(folder);
+        if (dialogs().showModal(&window) != QDialog::Accepted)
+            return false;
+        folder = window.folder();
+        break;
+    }
+    }
+    ProgramFolder::setPath(folder);
+    // Without a store the login would refuse every password: the shipped one
+    // brings the initial password.
+    DataFolder::provideStore(folder, ShippedFiles::file(QLatin1String(PasswordStore::fileName)));
+    return true;
+}
