@@ -1,5 +1,62 @@
 #include "core/search/archivescan.h"
 
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
+
+namespace {
+// Blocks of about 1 MiB between the reader and the worker: enough for the
+// reader to go on while the worker merges, few enough to stay in the
+// processor's cache between the reading and the building.
+constexpr size_t blocksInFlight = 6;
+
+template <typename Ready>
+bool waitFor(std::condition_variable &changed, std::unique_lock<std::mutex> &lock, QDeadlineTimer deadline,
+             Ready ready)
+{
+    if (deadline.isForever()) {
+        changed.wait(lock, ready);
+        return true;
+    }
+    return changed.wait_for(lock, std::chrono::nanoseconds(qMax<qint64>(0, deadline.remainingTimeNSecs())),
+                            ready);
+}
+}
+
+// What the reader and the worker share.
+struct ArchiveScan::Lines
+{
+    struct Block
+    {
+        QByteArray records;
+        qint64 first;   // position of its first record
+    };
+
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::deque<Block> queue;          // read, not yet built
+    std::vector<QByteArray> spare;    // blocks built, to read into again
+    size_t buffers = 0;               // blocks made so far
+    bool noMore = false;              // the reader has handed on its last block
+    bool stop = false;
+    bool done = false;                // every block built, every due merge made
+    ListRuns runs;                    // the worker's until done
+    std::thread worker;
+
+    ~Lines()
+    {
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            stop = true;
+        }
+        changed.notify_all();
+        if (worker.joinable())
+            worker.join();
+    }
+};
+
 ArchiveScan::ArchiveScan(const QString &archive, ListLine::Kind kind, Selection selection,
                          const RecordFilter &filter)
     : m_file(archive, ListLine::layoutOf(kind).size), m_kind(kind), m_selection(selection),
@@ -12,10 +69,13 @@ ArchiveScan::ArchiveScan(const QString &archive, ListLine::Kind kind, Selection 
 {
 }
 
+ArchiveScan::~ArchiveScan() = default;
+
 bool ArchiveScan::open()
 {
-    m_entries.clear();
+    m_lines.reset();
     m_read = 0;
+    m_failed = false;
     m_open = m_file.open();
     if (!m_open)
         return false;
@@ -25,9 +85,11 @@ bool ArchiveScan::open()
         m_open = false;
         return false;
     }
+    m_lines = std::make_unique<Lines>();
     // Every record will be listed: one allocation instead of a growing array.
     if (m_selection == Selection::Filters && m_filter.filledCount() == 0)
-        m_entries.reserve(size_t(m_total));
+        m_lines->runs.reserve(size_t(m_total));
+    m_lines->worker = std::thread([this] { buildLines(); });
     return true;
 }
 
@@ -48,26 +110,31 @@ bool ArchiveScan::selected(QByteArrayView record) const
 
 ArchiveScan::Progress ArchiveScan::step(qint64 maxRecords, QDeadlineTimer deadline)
 {
-    if (!m_open)
+    if (!m_lines)
         return m_read == m_total ? Progress::Finished : Progress::Failed;
-    QByteArrayView record;
-    for (qint64 n = 0; m_read < m_total && n < maxRecords; ++n) {
-        if (!m_file.next(&record)) {
-            m_file.close();
-            m_open = false;
-            return Progress::Failed;
+    for (qint64 n = 0; m_open && m_read < m_total && n < maxRecords;) {
+        QByteArray block;
+        if (!takeBuffer(&block, deadline))
+            return Progress::Running;   // the worker is behind
+        const qint64 got = m_file.nextBlock(&block, maxRecords - n);
+        if (got <= 0) {
+            m_failed = true;
+            endReading();
+            break;
         }
-        ++m_read;
-        if (selected(record))
-            m_entries.push_back({ListLine::build(m_kind, record), m_read});
-        if ((n & 255) == 255 && deadline.hasExpired())
+        handOn(std::move(block), m_read + 1);
+        m_read += got;
+        n += got;
+        if (deadline.hasExpired())
             break;
     }
-    if (m_read < m_total)
+    if (m_open && m_read < m_total)
         return Progress::Running;
-    m_file.close();
-    m_open = false;
-    return Progress::Finished;
+    if (m_open)
+        endReading();
+    if (!linesReady(deadline))
+        return Progress::Running;
+    return m_failed ? Progress::Failed : Progress::Finished;
 }
 
 ArchiveScan::Progress ArchiveScan::runToEnd()
@@ -79,6 +146,93 @@ ArchiveScan::Progress ArchiveScan::runToEnd()
 
 std::vector<ListEntry> ArchiveScan::takeSorted()
 {
-    ListOrder::sort(m_entries);
-    return std::move(m_entries);
+    if (!m_lines)
+        return {};
+    linesReady(QDeadlineTimer::Forever);
+    m_lines->worker.join();
+    return m_lines->runs.take();
+}
+
+// A spare block, or a new one while fewer than blocksInFlight exist.
+bool ArchiveScan::takeBuffer(QByteArray *buffer, QDeadlineTimer deadline)
+{
+    Lines &l = *m_lines;
+    std::unique_lock<std::mutex> lock(l.mutex);
+    if (l.spare.empty() && l.buffers < blocksInFlight) {
+        ++l.buffers;
+        return true;
+    }
+    if (!waitFor(l.changed, lock, deadline, [&l] { return !l.spare.empty(); }))
+        return false;
+    *buffer = std::move(l.spare.back());
+    l.spare.pop_back();
+    return true;
+}
+
+void ArchiveScan::handOn(QByteArray &&block, qint64 first)
+{
+    {
+        std::lock_guard<std::mutex> lock(m_lines->mutex);
+        m_lines->queue.push_back({std::move(block), first});
+    }
+    m_lines->changed.notify_all();
+}
+
+void ArchiveScan::endReading()
+{
+    m_file.close();
+    m_open = false;
+    {
+        std::lock_guard<std::mutex> lock(m_lines->mutex);
+        m_lines->noMore = true;
+    }
+    m_lines->changed.notify_all();
+}
+
+bool ArchiveScan::linesReady(QDeadlineTimer deadline)
+{
+    Lines &l = *m_lines;
+    std::unique_lock<std::mutex> lock(l.mutex);
+    return waitFor(l.changed, lock, deadline, [&l] { return l.done; });
+}
+
+// The worker: builds the lines of each block read, sorts them as a run and,
+// whenever no block waits, merges runs that are due.
+void ArchiveScan::buildLines()
+{
+    Lines &l = *m_lines;
+    const qsizetype size = m_file.recordSize();
+    std::unique_lock<std::mutex> lock(l.mutex);
+    while (!l.stop) {
+        if (!l.queue.empty()) {
+            Lines::Block block = std::move(l.queue.front());
+            l.queue.pop_front();
+            lock.unlock();
+            const QByteArrayView records(block.records);
+            const qsizetype count = records.size() / size;
+            std::vector<ListEntry> lines;
+            lines.reserve(size_t(count));
+            for (qsizetype i = 0; i < count; ++i) {
+                const QByteArrayView record = records.sliced(i * size, size);
+                if (selected(record))
+                    lines.push_back({ListLine::build(m_kind, record), block.first + i});
+            }
+            l.runs.add(std::move(lines));
+            lock.lock();
+            l.spare.push_back(std::move(block.records));
+            l.changed.notify_all();
+            continue;
+        }
+        lock.unlock();
+        const bool merged = l.runs.mergeSome();
+        lock.lock();
+        if (merged || !l.queue.empty() || l.stop)
+            continue;
+        if (l.noMore) {
+            l.done = true;
+            l.changed.notify_all();
+            return;
+        }
+        l.changed.wait(lock);
+    }
 }

@@ -7,12 +7,18 @@
 #include <QDeadlineTimer>
 #include <QString>
 
+#include <memory>
 #include <vector>
 
 // One reading of a whole archive for a list: every record that passes the
 // selection gives its line and keeps its position. The archive is read in
 // slices, so a window can keep painting between them and stop half way; it
 // is open from open() until the last slice or the destructor.
+//
+// The caller's thread only reads, a block at a time; a worker selects the
+// records of each block, builds and ranks their lines and merges the sorted
+// blocks while the next ones are read, so a whole archive takes little more
+// than its reading.
 class ArchiveScan
 {
 public:
@@ -26,12 +32,16 @@ public:
     ArchiveScan(const QString &archive, ListLine::Kind kind, Selection selection,
                 const RecordFilter &filter);
     ArchiveScan(const QString &archive, ListLine::Kind kind, Selection selection);
+    ~ArchiveScan();   // stops the worker; what it listed is freed on another thread
+    ArchiveScan(const ArchiveScan &) = delete;
+    ArchiveScan &operator=(const ArchiveScan &) = delete;
 
     // Opens the archive, creating it empty when missing.
     bool open();
     // Reads on until the archive ends, `maxRecords` have been read or the
-    // deadline has passed. A failure closes the archive and keeps the lines
-    // found so far.
+    // deadline has passed; Finished or Failed only once the lines of every
+    // record read are ready, which it waits for until the deadline. A
+    // failure closes the archive and keeps the lines found so far.
     Progress step(qint64 maxRecords, QDeadlineTimer deadline = QDeadlineTimer::Forever);
     // Open, then every record in one go.
     Progress runToEnd();
@@ -44,7 +54,14 @@ public:
     std::vector<ListEntry> takeSorted();
 
 private:
+    struct Lines;
+
     bool selected(QByteArrayView record) const;
+    void buildLines();   // the worker
+    bool takeBuffer(QByteArray *buffer, QDeadlineTimer deadline);
+    void handOn(QByteArray &&block, qint64 first);
+    void endReading();
+    bool linesReady(QDeadlineTimer deadline);
 
     ArchiveFile m_file;
     ListLine::Kind m_kind;
@@ -53,5 +70,6 @@ private:
     qint64 m_total = 0;
     qint64 m_read = 0;
     bool m_open = false;
-    std::vector<ListEntry> m_entries;
+    bool m_failed = false;
+    std::unique_ptr<Lines> m_lines;
 };

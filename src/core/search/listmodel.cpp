@@ -2,11 +2,19 @@
 
 #include "core/search/listline.h"
 
+ListModel::~ListModel()
+{
+    discardLater(std::move(m_entries));
+}
+
+// The lines given up are freed on another thread: emptying a long list must
+// not hold up the window that shows the record just opened.
 void ListModel::setEntries(std::vector<ListEntry> entries)
 {
     beginResetModel();
-    m_entries = std::move(entries);
+    m_entries.swap(entries);
     endResetModel();
+    discardLater(std::move(entries));
 }
 
 QString ListModel::line(int row) const

@@ -13,6 +13,7 @@ class ListModel : public QAbstractListModel
     Q_OBJECT
 public:
     using QAbstractListModel::QAbstractListModel;
+    ~ListModel() override;
 
     void setEntries(std::vector<ListEntry> entries);
     void clear() { setEntries({}); }

@@ -7,6 +7,7 @@
 #include <thread>
 
 #include <QThread>
+#include <QThreadPool>
 
 namespace {
 // Rank of each byte in the order of the characters it decodes to, with A to Z
@@ -41,13 +42,15 @@ const RankTable &ranks()
 }
 }
 
-bool ListOrder::less(QByteArrayView a, QByteArrayView b)
+namespace {
+// `less` on lines known to rank alike before byte `from`.
+bool lessFrom(QByteArrayView a, QByteArrayView b, qsizetype from)
 {
     const auto &rank = ranks().rank;
     const qsizetype n = qMin(a.size(), b.size());
     const auto *pa = reinterpret_cast<const unsigned char *>(a.data());
     const auto *pb = reinterpret_cast<const unsigned char *>(b.data());
-    for (qsizetype i = 0; i < n; ++i) {
+    for (qsizetype i = from; i < n; ++i) {
         if (pa[i] == pb[i])
             continue;
         const quint16 ra = rank[pa[i]], rb = rank[pb[i]];
@@ -55,6 +58,12 @@ bool ListOrder::less(QByteArrayView a, QByteArrayView b)
             return ra < rb;
     }
     return a.size() < b.size();
+}
+}
+
+bool ListOrder::less(QByteArrayView a, QByteArrayView b)
+{
+    return lessFrom(a, b, 0);
 }
 
 namespace {
@@ -194,4 +203,154 @@ void ListOrder::sort(std::vector<ListEntry> &entries)
     for (const Keyed &k : keyed)
         sorted.push_back(std::move(entries[k.index]));
     entries = std::move(sorted);
+}
+
+namespace {
+// Keys set from offset 0 compare as their lines do: by the sixteen bytes
+// keyed, then by the rest of the lines. Equal lines are not before each
+// other; the callers keep them in file order.
+bool keyedLess(const Keyed &x, const Keyed &y)
+{
+    if (x.high != y.high || x.low != y.low)
+        return startsBefore(x, y);
+    return lessFrom(x.line(), y.line(), chunk);
+}
+
+// Merges the sorted [begin, middle) and [middle, end) in place, the first
+// run winning ties, with the first run moved aside into `scratch`.
+void mergeAdjacent(Keyed *begin, Keyed *middle, Keyed *end, std::vector<Keyed> &scratch)
+{
+    scratch.assign(begin, middle);
+    const Keyed *l = scratch.data(), *lEnd = l + scratch.size();
+    Keyed *r = middle, *out = begin;
+    while (l != lEnd && r != end)
+        *out++ = keyedLess(*r, *l) ? *r++ : *l++;
+    std::copy(l, lEnd, out);   // what is left of the second run is in place
+}
+
+// How many of the first `k` places of the merge of a and b (a winning ties)
+// go to a.
+size_t splitOfMerge(const Keyed *a, size_t na, const Keyed *b, size_t nb, size_t k)
+{
+    size_t lo = k > nb ? k - nb : 0, hi = qMin(k, na);
+    while (lo < hi) {
+        const size_t i = lo + (hi - lo) / 2;   // a[0, i) and b[0, k - i)
+        if (keyedLess(b[k - i - 1], a[i]))
+            hi = i;          // b's last taken comes before a[i]: enough of a
+        else
+            lo = i + 1;
+    }
+    return lo;
+}
+
+// Merges a and b (a winning ties) into `out`, moving each key's entry.
+void mergeInto(const Keyed *a, const Keyed *aEnd, const Keyed *b, const Keyed *bEnd,
+               std::vector<ListEntry> &from, ListEntry *out)
+{
+    while (a != aEnd && b != bEnd)
+        *out++ = std::move(from[(keyedLess(*b, *a) ? b++ : a++)->index]);
+    for (; a != aEnd; ++a)
+        *out++ = std::move(from[a->index]);
+    for (; b != bEnd; ++b)
+        *out++ = std::move(from[b->index]);
+}
+}
+
+struct ListRuns::Runs
+{
+    std::vector<ListEntry> entries;   // in file order
+    std::vector<Keyed> keys;          // sorted runs, one after another
+    std::vector<size_t> runEnds;      // where each run of keys ends
+    std::vector<Keyed> scratch;
+
+    size_t runBegin(size_t run) const { return run == 0 ? 0 : runEnds[run - 1]; }
+    size_t runSize(size_t run) const { return runEnds[run] - runBegin(run); }
+
+    // Merges the last two runs into one.
+    void mergeLastTwo()
+    {
+        const size_t n = runEnds.size();
+        Keyed *k = keys.data();
+        mergeAdjacent(k + runBegin(n - 2), k + runEnds[n - 2], k + runEnds[n - 1], scratch);
+        runEnds.erase(runEnds.end() - 2);
+    }
+};
+
+ListRuns::ListRuns() : d(std::make_unique<Runs>()) {}
+
+ListRuns::~ListRuns()
+{
+    discardLater(std::move(d->entries));
+}
+
+void ListRuns::reserve(size_t lines)
+{
+    d->entries.reserve(lines);
+    d->keys.reserve(lines);
+}
+
+size_t ListRuns::size() const
+{
+    return d->entries.size();
+}
+
+void ListRuns::add(std::vector<ListEntry> &&block)
+{
+    if (block.empty())
+        return;
+    const size_t first = d->entries.size();
+    for (ListEntry &e : block) {
+        Keyed k{0, 0, e.line.constData(), quint32(e.line.size()), quint32(d->entries.size())};
+        setKey(k, 0);
+        d->keys.push_back(k);
+        // Moving a line keeps its bytes where they are, so the key's data stays valid.
+        d->entries.push_back(std::move(e));
+    }
+    std::sort(d->keys.begin() + qsizetype(first), d->keys.end(), [](const Keyed &x, const Keyed &y) {
+        return keyedLess(x, y) || (!keyedLess(y, x) && x.index < y.index);
+    });
+    d->runEnds.push_back(d->keys.size());
+}
+
+// Runs are kept shrinking in size from the first: every line is then merged
+// about log2(blocks) times in all, as in a merge sort.
+bool ListRuns::mergeSome()
+{
+    const size_t n = d->runEnds.size();
+    if (n < 2 || d->runSize(n - 2) > d->runSize(n - 1))
+        return false;
+    d->mergeLastTwo();
+    return true;
+}
+
+std::vector<ListEntry> ListRuns::take()
+{
+    while (d->runEnds.size() > 2)
+        d->mergeLastTwo();
+    std::vector<ListEntry> sorted(d->entries.size());
+    const Keyed *k = d->keys.data();
+    const size_t n = d->keys.size();
+    const size_t na = d->runEnds.empty() ? 0 : d->runEnds.front();
+    const Keyed *a = k, *b = k + na, *end = k + n;
+    if (n < splitFrom || QThread::idealThreadCount() < 2) {
+        mergeInto(a, b, b, end, d->entries, sorted.data());
+    } else {
+        // The first half of the merge on another processor, the second here.
+        const size_t half = n / 2;
+        const size_t ia = splitOfMerge(a, na, b, n - na, half);
+        std::thread first([&] { mergeInto(a, a + ia, b, b + (half - ia), d->entries, sorted.data()); });
+        mergeInto(a + ia, b, b + (half - ia), end, d->entries, sorted.data() + half);
+        first.join();
+    }
+    discardLater(std::move(d->entries));   // moved from, but a million of them
+    d = std::make_unique<Runs>();
+    return sorted;
+}
+
+void discardLater(std::vector<ListEntry> &&entries)
+{
+    if (entries.empty())
+        return;
+    auto *doomed = new std::vector<ListEntry>(std::move(entries));
+    QThreadPool::globalInstance()->start([doomed] { delete doomed; });
 }

@@ -3,6 +3,7 @@
 #include <QByteArrayView>
 #include <QtGlobal>
 
+#include <memory>
 #include <vector>
 
 // A listed line and the record it came from. A double-click opens exactly
@@ -22,3 +23,34 @@ bool less(QByteArrayView a, QByteArrayView b);
 // Lines that compare equal keep the order they had, which is file order.
 void sort(std::vector<ListEntry> &entries);
 }
+
+// The same order built while the lines come in, block by block in file
+// order: each block is sorted when it is added, and sorted runs of like size
+// are merged whenever the owner has a moment (mergeSome), so that at the end
+// only a few runs are left for take(), which merges them on two processors.
+// Used from one thread at a time.
+class ListRuns
+{
+public:
+    ListRuns();
+    ~ListRuns();
+    ListRuns(const ListRuns &) = delete;
+    ListRuns &operator=(const ListRuns &) = delete;
+
+    void reserve(size_t lines);
+    // The lines of the next records, in file order.
+    void add(std::vector<ListEntry> &&block);
+    // Merges two runs when one is due; false when none is.
+    bool mergeSome();
+    size_t size() const;
+    // Every line added, in list order; equal lines in file order. Empties this.
+    std::vector<ListEntry> take();
+
+private:
+    struct Runs;
+    std::unique_ptr<Runs> d;
+};
+
+// Frees lines on another thread: a long list takes tens of milliseconds to
+// free, which the window showing a record should not wait for.
+void discardLater(std::vector<ListEntry> &&entries);

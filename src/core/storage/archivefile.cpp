@@ -189,20 +189,41 @@ bool ArchiveFile::fillBlock(qint64 n)
 {
     m_blockFirst = 0;
     m_blockCount = 0;
+    const qint64 got = readRecords(n, readAheadBytes, &m_block);
+    if (got <= 0)
+        return got == 0 ? fail(QStringLiteral("non ci sono altre schede")) : false;
+    m_blockFirst = n;
+    m_blockCount = got;
+    return true;
+}
+
+qint64 ArchiveFile::nextBlock(QByteArray *block, qint64 maxRecords)
+{
+    const qint64 n = m_position + 1;
+    const qint64 got = readRecords(n, maxRecords, block);
+    if (got > 0)
+        m_position = n + got - 1;
+    return got;
+}
+
+// Reads whole records from record n on, at most maxRecords and about one
+// read-ahead's worth, into *into: how many, 0 past the end, -1 on failure.
+qint64 ArchiveFile::readRecords(qint64 n, qint64 maxRecords, QByteArray *into)
+{
     const qint64 total = count();
     if (total < 0)
-        return false;
-    if (n < 1 || n > total)
-        return fail(QStringLiteral("non ci sono altre schede"));
+        return -1;
+    if (n < 1 || n > total || maxRecords < 1)
+        return 0;
 
-    const qint64 wanted = qMin(qMax<qint64>(1, readAheadBytes / m_recordSize), total - n + 1);
+    const qint64 wanted = qMin(qMin(qMax<qint64>(1, readAheadBytes / m_recordSize), total - n + 1), maxRecords);
     // Reuses the buffer's memory: resize never shrinks the allocation.
-    m_block.resize(wanted * m_recordSize);
-    const qint64 got = m_file->readAt((n - 1) * m_recordSize, m_block.data(), m_block.size());
-    if (got < m_recordSize)
-        return fail(got < 0 ? m_file->errorString()
-                            : QStringLiteral("l'archivio si è accorciato durante la lettura"));
-    m_blockFirst = n;
-    m_blockCount = got / m_recordSize;
-    return true;
+    into->resize(wanted * m_recordSize);
+    const qint64 got = m_file->readAt((n - 1) * m_recordSize, into->data(), into->size());
+    if (got < m_recordSize) {
+        fail(got < 0 ? m_file->errorString() : QStringLiteral("l'archivio si è accorciato durante la lettura"));
+        return -1;
+    }
+    into->resize(got / m_recordSize * m_recordSize);
+    return got / m_recordSize;
 }

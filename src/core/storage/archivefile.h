@@ -60,6 +60,12 @@ public:
     bool next(QByteArrayView *record);
     bool atEnd();
 
+    // Sequential reading a block at a time, for a reader that hands blocks
+    // on: the records after the current one, at most `maxRecords` and about
+    // one read-ahead's worth, into *block, whose memory is reused. Returns
+    // how many were read: 0 after the last record, -1 on failure.
+    qint64 nextBlock(QByteArray *block, qint64 maxRecords);
+
     // Position of the record last read or written; 0 right after open.
     qint64 position() const { return m_position; }
 
@@ -71,6 +77,7 @@ private:
     bool writeLocked(qint64 n, const QByteArray &record, bool appending);
     bool fillBlock(qint64 n);
     qint64 settledSize(ArchiveHandle &handle);
+    qint64 readRecords(qint64 n, qint64 maxRecords, QByteArray *into);
 
     QString m_path;
     ArchiveHandle::Factory m_handles;
