@@ -9,6 +9,7 @@
 #include "ui/dialogs.h"
 #include "ui/formkit.h"
 
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -70,6 +71,12 @@ void PasswordWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     m_password->setFocus();
+}
+
+void PasswordWindow::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    emit exitRequested();
 }
 
 bool PasswordWindow::eventFilter(QObject *watched, QEvent *event)

@@ -22,6 +22,8 @@ signals:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    // Closed by the window manager (its close button, Alt+F4): Esci.
+    void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

@@ -32,6 +32,7 @@ int main(int argc, char **argv)
         return 0;
     }
 
+    Startup::useItalianDates();
     QApplication app(argc, argv);
     Startup::applyIdentity();
     // The program ends only by its own exit commands: hiding one window to

@@ -10,6 +10,20 @@
 #include "ui/dialogs.h"
 
 #include <QApplication>
+#include <QLocale>
+
+void Startup::useItalianDates()
+{
+#ifdef Q_OS_UNIX
+    // LC_ALL would win over LC_TIME: its value goes to LANG, which ranks below.
+    if (qEnvironmentVariableIsSet("LC_ALL")) {
+        qputenv("LANG", qgetenv("LC_ALL"));
+        qunsetenv("LC_ALL");
+    }
+    qputenv("LC_TIME", "it_IT.UTF-8");
+#endif
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+}
 
 void Startup::applyIdentity()
 {

@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace {
@@ -221,8 +222,10 @@ void AttachmentsWindow::reject()
 
 void AttachmentsWindow::browse(int slot)
 {
+    // The clerk's documents, not the data folder with its archives and password store.
     const QString chosen = dialogs().openFileName(this, QStringLiteral("Selezionare il file da allegare:"),
-                                                  QString(), QStringLiteral("Tutti i file (*.*)"));
+                                                  QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                                                  QStringLiteral("Tutti i file (*.*)"));
     if (chosen.isEmpty())
         return;
     const QString name = QFileInfo(chosen).fileName();

@@ -80,7 +80,7 @@ void FrmAnagrafica::buildSurfaces()
 void FrmAnagrafica::buildBoxes()
 {
     QWidget *p = panel();
-    const QFont boxFont = FormKit::verdana(9, true);
+    const QFont boxFont = FormKit::verdana(12, true);
     const QFont labelFont = FormKit::verdana(8);
     for (const FormKit::BoxDesign &design : RegistryForm::boxes)
         m_boxes.append(FormKit::addBox(p, design, boxFont, labelFont));

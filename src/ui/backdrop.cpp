@@ -1,5 +1,7 @@
 #include "ui/backdrop.h"
 
+#include "ui/buttonkeys.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QVBoxLayout>
@@ -7,6 +9,7 @@
 Backdrop::Backdrop(const QColor &top, const QSize &panelSize, QWidget *parent)
     : QWidget(parent), m_top(top), m_panel(new QWidget(this))
 {
+    ButtonKeys::install();
     m_panel->setObjectName(QStringLiteral("panSfondo"));
     m_panel->setFixedSize(panelSize);
     setMinimumSize(panelSize);

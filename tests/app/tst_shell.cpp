@@ -112,6 +112,7 @@ private slots:
         QTest::addColumn<bool>("fromMenu");
         QTest::addColumn<bool>("byCloseBox");
         QTest::newRow("login Esci") << false << false;
+        QTest::newRow("login close box") << false << true;
         QTest::newRow("menu exit picture") << true << false;
         QTest::newRow("menu close box") << true << true;
     }
@@ -128,6 +129,8 @@ private slots:
                 shell.menu()->close();
             else
                 click(shell.menu(), "imgEsci");
+        } else if (byCloseBox) {
+            shell.login()->close();
         } else {
             click(shell.login(), "cmdEsci");
         }

@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 using Answer = Dialogs::Answer;
@@ -121,6 +122,8 @@ void TestAttachments::browseCopiesApplyAndSaveStore()
         QTest::mouseClick(child<QPushButton>(d, "btnSfoglia01"), Qt::LeftButton);
         QCOMPARE(dialogs.calls.at(1).what, QStringLiteral("openFileName"));
         QCOMPARE(dialogs.calls.at(1).text, QStringLiteral("Selezionare il file da allegare:"));
+        // It opens among the clerk's documents, never in the data folder.
+        QCOMPARE(dialogs.calls.at(1).folder, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
         QCOMPARE(child<QLineEdit>(d, "txtFile01")->text(), QStringLiteral("report.pdf"));
         QCOMPARE(fileBytes(inFolder(QStringLiteral("report.pdf"))), QByteArray("PDF-1"));
         child<QLineEdit>(d, "txtDesc01")->setText(QStringLiteral("  Carta d'identità "));

@@ -183,7 +183,8 @@ void TestSearchWindows::findInListSteps()
         QTest::keyClicks(find, QStringLiteral("ROS"));
         QTest::keyClick(find, Qt::Key_Return);
         QVERIFY(trova->hasFocus());
-        QTest::mouseClick(trova, Qt::LeftButton);
+        // A second Enter presses the focused button.
+        QTest::keyClick(trova, Qt::Key_Return);
         QCOMPARE(selectedRow(w), 0);
         QTest::mouseClick(trova, Qt::LeftButton);
         QCOMPARE(selectedRow(w), 2);

@@ -23,15 +23,16 @@ Dialogs::Answer FakeDialogs::message(QWidget *parent, Kind kind, const QString &
     return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
 }
 
-QString FakeDialogs::openFileName(QWidget *parent, const QString &caption, const QString &, const QString &)
+QString FakeDialogs::openFileName(QWidget *parent, const QString &caption, const QString &folder,
+                                  const QString &)
 {
-    calls.append({QStringLiteral("openFileName"), Kind::Information, Buttons::Ok, caption, nameOf(parent)});
+    calls.append({QStringLiteral("openFileName"), Kind::Information, Buttons::Ok, caption, nameOf(parent), folder});
     return fileToOpen;
 }
 
-QString FakeDialogs::existingFolder(QWidget *parent, const QString &caption, const QString &)
+QString FakeDialogs::existingFolder(QWidget *parent, const QString &caption, const QString &folder)
 {
-    calls.append({QStringLiteral("existingFolder"), Kind::Information, Buttons::Ok, caption, nameOf(parent)});
+    calls.append({QStringLiteral("existingFolder"), Kind::Information, Buttons::Ok, caption, nameOf(parent), folder});
     return folderToChoose;
 }
 

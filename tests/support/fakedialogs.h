@@ -18,6 +18,7 @@ public:
         Buttons buttons = Buttons::Ok;
         QString text;          // message text, dialog object name or URL
         QString parent;        // object name of the parent window
+        QString folder = {};   // where a file or folder dialog opens
     };
 
     FakeDialogs();
