@@ -235,14 +235,14 @@ void ArchiveScan::buildLines()
     std::unique_lock<std::mutex> lock(l.mutex);
     while (!l.stop) {
         if (!l.queue.empty()) {
-            // Every block waiting makes one run: fewer, longer runs to merge.
+            // The blocks waiting, up to as many as there can be, make one
+            // run: fewer, longer runs to merge.
             std::vector<ListEntry> lines;
-            while (!l.queue.empty()) {
+            for (size_t taken = 0; taken < blocksInFlight && !l.queue.empty(); ++taken) {
                 Lines::Block block = std::move(l.queue.front());
                 l.queue.pop_front();
                 lock.unlock();
                 const QByteArrayView records(block.records);
-                lines.reserve(lines.size() + block.chosen.size());
                 for (int i : block.chosen)
                     lines.push_back({ListLine::build(m_kind, records.sliced(i * size, size)), block.first + i});
                 lock.lock();
