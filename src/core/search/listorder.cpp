@@ -381,5 +381,12 @@ void discardLater(std::vector<ListEntry> &&entries)
     if (entries.empty())
         return;
     auto *doomed = new std::vector<ListEntry>(std::move(entries));
-    QThreadPool::globalInstance()->start([doomed] { delete doomed; });
+    // Only when a processor is free: the next search should not wait for it.
+    QThreadPool::globalInstance()->start([doomed] {
+        QThread *self = QThread::currentThread();
+        const QThread::Priority was = self->priority();
+        self->setPriority(QThread::IdlePriority);
+        delete doomed;
+        self->setPriority(was);
+    });
 }
