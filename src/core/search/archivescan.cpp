@@ -37,6 +37,7 @@ struct ArchiveScan::Lines
         QByteArray records;
         qint64 first;             // position of its first record
         std::vector<int> chosen;  // the records selected, by index in the block
+        std::vector<ListEntry> built;   // or their lines, built by the reader
     };
 
     std::mutex mutex;
@@ -82,6 +83,7 @@ bool ArchiveScan::open()
     m_read = 0;
     m_failed = false;
     m_holding = false;
+    m_workerBehind = false;
     m_open = m_file.open();
     if (!m_open)
         return false;
@@ -137,8 +139,16 @@ ArchiveScan::Progress ArchiveScan::step(qint64 maxRecords, QDeadlineTimer deadli
             if (selected(QByteArrayView(m_block).sliced(i * size, size)))
                 chosen.push_back(i);
         }
-        if (!chosen.empty()) {
-            handOn(std::move(m_block), m_read + 1, std::move(chosen));
+        if (!chosen.empty() && m_workerBehind) {
+            // The worker has more than it can take: the lines of this block
+            // are built here, and the block is read over again at once.
+            std::vector<ListEntry> lines;
+            lines.reserve(chosen.size());
+            for (int i : chosen)
+                lines.push_back({ListLine::build(m_kind, QByteArrayView(m_block).sliced(i * size, size)), m_read + 1 + i});
+            handOn({}, m_read + 1, {}, std::move(lines));
+        } else if (!chosen.empty()) {
+            handOn(std::move(m_block), m_read + 1, std::move(chosen), {});
             m_holding = false;
         }
         m_read += got;
@@ -191,13 +201,14 @@ bool ArchiveScan::takeBuffer(QByteArray *buffer, QDeadlineTimer deadline)
     return true;
 }
 
-void ArchiveScan::handOn(QByteArray &&block, qint64 first, std::vector<int> &&chosen)
+void ArchiveScan::handOn(QByteArray &&block, qint64 first, std::vector<int> &&chosen, std::vector<ListEntry> &&built)
 {
     bool wake;
     {
         std::lock_guard<std::mutex> lock(m_lines->mutex);
-        m_lines->queue.push_back({std::move(block), first, std::move(chosen)});
+        m_lines->queue.push_back({std::move(block), first, std::move(chosen), std::move(built)});
         wake = m_lines->queue.size() >= wakeFor;
+        m_workerBehind = m_lines->queue.size() > blocksInFlight / 2;
     }
     if (wake)
         m_lines->changed.notify_all();
@@ -243,10 +254,13 @@ void ArchiveScan::buildLines()
                 l.queue.pop_front();
                 lock.unlock();
                 const QByteArrayView records(block.records);
+                for (ListEntry &e : block.built)
+                    lines.push_back(std::move(e));
                 for (int i : block.chosen)
                     lines.push_back({ListLine::build(m_kind, records.sliced(i * size, size)), block.first + i});
                 lock.lock();
-                l.spare.push_back(std::move(block.records));
+                if (!block.records.isNull())
+                    l.spare.push_back(std::move(block.records));
                 l.changed.notify_all();
             }
             lock.unlock();

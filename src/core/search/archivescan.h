@@ -59,7 +59,7 @@ private:
     bool selected(QByteArrayView record) const;
     void buildLines();   // the worker
     bool takeBuffer(QByteArray *buffer, QDeadlineTimer deadline);
-    void handOn(QByteArray &&block, qint64 first, std::vector<int> &&chosen);
+    void handOn(QByteArray &&block, qint64 first, std::vector<int> &&chosen, std::vector<ListEntry> &&built);
     void wakeWorker();
     void endReading();
     bool linesReady(QDeadlineTimer deadline);
@@ -74,5 +74,6 @@ private:
     bool m_failed = false;
     QByteArray m_block;       // the reader's block, while it holds one
     bool m_holding = false;
+    bool m_workerBehind = false;   // so the reader builds the next lines itself
     std::unique_ptr<Lines> m_lines;
 };

@@ -380,13 +380,14 @@ void discardLater(std::vector<ListEntry> &&entries)
 {
     if (entries.empty())
         return;
+    // One thread at idle priority: the next search should not wait for it.
+    static QThreadPool discarding;
+    static const bool once = [] {
+        discarding.setMaxThreadCount(1);
+        discarding.setThreadPriority(QThread::IdlePriority);
+        return true;
+    }();
+    Q_UNUSED(once);
     auto *doomed = new std::vector<ListEntry>(std::move(entries));
-    // Only when a processor is free: the next search should not wait for it.
-    QThreadPool::globalInstance()->start([doomed] {
-        QThread *self = QThread::currentThread();
-        const QThread::Priority was = self->priority();
-        self->setPriority(QThread::IdlePriority);
-        delete doomed;
-        self->setPriority(was);
-    });
+    discarding.start([doomed] { delete doomed; });
 }
