@@ -1,11 +1,20 @@
-// Search speed on generated registries, beside a plain read of the same file.
+// Search speed on generated archives, beside a plain read of the same file:
+// the real search and summary windows, from the click on Cerca (or the
+// summary shown) until the sorted list is painted, and from a double-click
+// until the record is painted in its archive window.
 #include "core/search/archivescan.h"
 #include "core/search/listmodel.h"
 #include "core/storage/programfolder.h"
 #include "core/storage/recordlayout.h"
+#include "declarations/declarationwindow.h"
 #include "registry/frmanagrafica.h"
+#include "search/searchwindows.h"
+#include "ui/dialogs.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
 #include <QListView>
 #include <QElapsedTimer>
 #include <QFile>
@@ -13,6 +22,7 @@
 #include <QTemporaryDir>
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <functional>
@@ -105,6 +115,78 @@ double plainRead(const QString &path)
     return t.nsecsElapsed() / 1e6;
 }
 
+// Drives each search or summary window instead of showing it modally.
+class BenchDialogs : public Dialogs
+{
+public:
+    std::function<int(QDialog *)> onModal;
+
+    Answer message(QWidget *, Kind, const QString &, Buttons) override { return Answer::Ok; }
+    QString openFileName(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
+    bool printDialog(QWidget *, QPrinter *) override { return false; }
+    void printPreview(QWidget *, QPrinter *, const std::function<void(QPrinter *)> &) override {}
+    int showModal(QDialog *dialog) override { return onModal(dialog); }
+    bool openUrl(const QUrl &) override { return false; }
+};
+
+QListView *listOf(QDialog *w)
+{
+    return w->findChild<QListView *>(QStringLiteral("lstRecords"));
+}
+
+// The figures of one window on one archive, best of three.
+struct WindowTimes
+{
+    double listed = 1e9;     // click (or show) until the sorted list is painted
+    int lines = 0;
+    double opened = 1e9;     // double-click until the record is painted
+    double shownOnly = 1e9;  // the record read and shown by showRecord, painted
+};
+
+// Shows the window as the archive window does; a search is given `filter`
+// in txtNome and clicked. Once the list is painted, its middle line is
+// double-clicked; the time runs until `target` has repainted the record.
+void timeWindow(BenchDialogs &seam, const std::function<void()> &open, ArchiveWindow *target,
+                const char *archive, int recordSize, const char *filter, WindowTimes *times)
+{
+    QElapsedTimer t;
+    seam.onModal = [&](QDialog *w) {
+        t.start();
+        w->show();   // a summary starts reading here
+        if (auto *search = w->findChild<QAbstractButton *>(QStringLiteral("btnCerca"))) {
+            w->findChild<QLineEdit *>(QStringLiteral("txtNome"))->setText(QLatin1String(filter));
+            t.restart();
+            search->click();
+        }
+        QWidget *results = w->findChild<QWidget *>(QStringLiteral("panContainer"));
+        QWidget *busy = w->findChild<QWidget *>(QStringLiteral("prgRicerca"));
+        QListView *list = listOf(w);
+        while (!results->isVisible() || busy->isVisible() || list->model()->rowCount() == 0)
+            QCoreApplication::processEvents();
+        list->viewport()->repaint();
+        times->listed = qMin(times->listed, t.nsecsElapsed() / 1e6);
+        times->lines = list->model()->rowCount();
+        const QModelIndex middle = list->model()->index(times->lines / 2, 0);
+        list->setCurrentIndex(middle);
+        t.restart();
+        emit list->doubleClicked(middle);
+        return int(QDialog::Accepted);
+    };
+    open();   // the window closes and is destroyed
+    target->repaint();
+    times->opened = qMin(times->opened, t.nsecsElapsed() / 1e6);
+
+    t.restart();
+    ArchiveFile file(QLatin1String(archive), recordSize);
+    QByteArray bytes;
+    file.open();
+    file.read(1, &bytes);
+    file.close();
+    target->showRecord(1, bytes);
+    target->repaint();
+    times->shownOnly = qMin(times->shownOnly, t.nsecsElapsed() / 1e6);
+}
+
 double cpuMs()
 {
     timespec t{};
@@ -156,7 +238,13 @@ int main(int argc, char **argv)
     // "bench_search N" runs only the search with no filter on N cards, ten
     // times over, for a profiler, and gives the best processor time of each
     // phase, which other programs on the machine hardly change.
-    if (argc > 1) {
+    // "bench_search --sizes N..." times the windows on those sizes only.
+    QList<int> sizes = {100000, 300000, 1000000};
+    if (argc > 2 && QByteArray(argv[1]) == "--sizes") {
+        sizes.clear();
+        for (int i = 2; i < argc; ++i)
+            sizes.append(QByteArray(argv[i]).toInt());
+    } else if (argc > 1) {
         const int cards = QByteArray(argv[1]).toInt();
         generate(path, cards);
         double readCpu = 1e9, scanCpu = 1e9, sortCpu = 1e9;
@@ -179,74 +267,62 @@ int main(int argc, char **argv)
         QFile::remove(path);
         return 0;
     }
-    std::printf("%9s %9s %11s %11s %7s %11s %7s %10s %9s\n", "cards", "read ms", "filter ms", "x read",
-                "hits", "shown ms", "x read", "peak MiB", "open us");
-    for (int cards : {100000, 300000, 1000000}) {
-        if (cards * double(A::Size) / (1 << 30) > freeGiB - 2) {
+    BenchDialogs seam;
+    Dialogs::install(&seam);
+    DeclarationWindow cert(DeclarationKind::SelfCertification);
+    cert.show();
+    const QString certPath = ProgramFolder::file(QLatin1String(ArchiveNames::selfCertifications));
+    std::printf("Each figure the best of three, in ms; x: times the plain read of the same archive.\n"
+                "open: double-click until the record is painted; show: the record read, shown and painted.\n");
+    std::printf("%-13s %8s %7s %13s %13s %13s %9s %7s %7s\n", "archive", "records", "read", "filtered  x",
+                "all  x", "summary  x", "peak MiB", "open", "show");
+    for (int cards : std::as_const(sizes)) {
+        // The declarations, twice the size of a card, are timed up to 300,000.
+        const bool declarations = cards <= 300000;
+        const double needGiB = cards * (A::Size + (declarations ? SchedaDichiarazione::Size : 0)) / double(1 << 30);
+        if (needGiB > freeGiB - 2) {
             std::printf("%9d skipped: not enough free space\n", cards);
             continue;
         }
         generate(path, cards);
-        plainRead(path);   // same page cache for both
-        // Each figure is the best of three runs, so that another program
-        // busy on the machine for a moment does not decide it.
-        double read = 1e9, filterMs = 1e9, scanMs = 1e9, allMs = 1e9;
-        int hits = 0;
-        ListModel everything;
-        view.setModel(&everything);
-        for (int round = 0; round < 3; ++round) {
-            read = qMin(read, plainRead(path));
-
-            QElapsedTimer t;
-            t.start();
-            RecordFilter filter(A::layout);
-            filter.add(A::Nome, QStringLiteral("esposito giulia 4"));
-            ArchiveScan one(QLatin1String(ArchiveNames::registry), ListLine::Kind::Registry,
-                            ArchiveScan::Selection::Filters, filter);
-            one.runToEnd();
-            ListModel filtered;
-            filtered.setEntries(one.takeSorted());
-            filterMs = qMin(filterMs, t.nsecsElapsed() / 1e6);
-            hits = filtered.rowCount();
-
-            everything.clear();
-            t.restart();
-            ArchiveScan all(QLatin1String(ArchiveNames::registry), ListLine::Kind::Registry,
-                            ArchiveScan::Selection::Filters);
-            all.runToEnd();
-            const double scanned = t.nsecsElapsed() / 1e6;
-            everything.setEntries(all.takeSorted());
-            view.setCurrentIndex(everything.index(0));
-            view.repaint();   // the list is shown: its first page painted
-            const double shown = t.nsecsElapsed() / 1e6;
-            if (shown < allMs) {
-                allMs = shown;
-                scanMs = scanned;
+        if (declarations)
+            generateDeclarations(certPath, cards);
+        ::sync();   // no writing back of the new files while the searches are timed
+        struct Row
+        {
+            const char *name;
+            QString path;
+            double read = 1e9;
+            WindowTimes filtered, all, summary;
+        };
+        Row rows[] = {{"registry", path, 1e9, {}, {}, {}}, {"declarations", certPath, 1e9, {}, {}, {}}};
+        for (Row &row : rows) {
+            if (!declarations && row.path == certPath)
+                continue;
+            const bool reg = row.path == path;
+            const char *archive = reg ? ArchiveNames::registry : ArchiveNames::selfCertifications;
+            const int size = reg ? A::Size : SchedaDichiarazione::Size;
+            ArchiveWindow *target = reg ? static_cast<ArchiveWindow *>(&registry) : &cert;
+            const auto search = [&] { reg ? openRegistrySearch(&registry) : openDeclarationSearch(&cert, cert.kind()); };
+            const auto summary = [&] { reg ? openPendingIssues(&registry) : openUndelivered(&cert, cert.kind()); };
+            plainRead(row.path);   // the same page cache for all
+            for (int round = 0; round < 3; ++round) {
+                row.read = qMin(row.read, plainRead(row.path));
+                timeWindow(seam, search, target, archive, size, "esposito giulia 4", &row.filtered);
+                timeWindow(seam, search, target, archive, size, "", &row.all);
+                timeWindow(seam, summary, target, archive, size, "", &row.summary);
             }
+            const double open = qMax(row.filtered.opened, qMax(row.all.opened, row.summary.opened));
+            const double show = qMin(row.filtered.shownOnly, qMin(row.all.shownOnly, row.summary.shownOnly));
+            std::printf("%-13s %8d %7.0f %7.0f %5.2f %7.0f %5.2f %7.0f %5.2f %9.1f %7.2f %7.2f\n", row.name, cards,
+                        row.read, row.filtered.listed, row.filtered.listed / row.read, row.all.listed,
+                        row.all.listed / row.read, row.summary.listed, row.summary.listed / row.read, peakMiB(),
+                        open, show);
+            std::fflush(stdout);
         }
-        std::printf("%9d no filter: scan and lines %.0f ms, sort and view %.0f ms\n", cards, scanMs,
-                    allMs - scanMs);
-
-        // Opening a listed record as the double-click does: read afresh by
-        // its position and shown in the registry window by showRecord.
-        QElapsedTimer t;
-        t.start();
-        const int opens = 1000;
-        for (int i = 0; i < opens; ++i) {
-            const qint64 position = everything.position((i * 7919) % everything.rowCount());
-            ArchiveFile file(QLatin1String(ArchiveNames::registry), A::Size);
-            QByteArray bytes;
-            file.open();
-            file.read(position, &bytes);
-            file.close();
-            registry.showRecord(position, bytes);
-        }
-        const double openUs = t.nsecsElapsed() / 1e3 / opens;
-
-        std::printf("%9d %9.0f %11.0f %11.2f %7d %11.0f %7.2f %10.1f %9.1f\n", cards, read, filterMs,
-                    filterMs / read, hits, allMs, allMs / read, peakMiB(), openUs);
-        std::fflush(stdout);
+        QFile::remove(certPath);
     }
+    Dialogs::install(nullptr);
     QFile::remove(path);
     return 0;
 }

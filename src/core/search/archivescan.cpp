@@ -10,7 +10,11 @@ namespace {
 // Blocks of about 1 MiB between the reader and the worker: enough for the
 // reader to go on while the worker merges, few enough to stay in the
 // processor's cache between the reading and the building.
-constexpr size_t blocksInFlight = 6;
+constexpr size_t blocksInFlight = 12;
+// The worker is woken for several blocks at once: waking a sleeping
+// processor costs, on a virtual machine above all, about as much as
+// building the lines of a block.
+constexpr size_t wakeFor = 6;
 
 template <typename Ready>
 bool waitFor(std::condition_variable &changed, std::unique_lock<std::mutex> &lock, QDeadlineTimer deadline,
@@ -31,7 +35,9 @@ struct ArchiveScan::Lines
     struct Block
     {
         QByteArray records;
-        qint64 first;   // position of its first record
+        qint64 first;             // position of its first record
+        std::vector<int> chosen;  // the records selected, by index in the block
+        std::vector<ListEntry> built;   // or their lines, built by the reader
     };
 
     std::mutex mutex;
@@ -76,6 +82,8 @@ bool ArchiveScan::open()
     m_lines.reset();
     m_read = 0;
     m_failed = false;
+    m_holding = false;
+    m_workerBehind = false;
     m_open = m_file.open();
     if (!m_open)
         return false;
@@ -112,24 +120,46 @@ ArchiveScan::Progress ArchiveScan::step(qint64 maxRecords, QDeadlineTimer deadli
 {
     if (!m_lines)
         return m_read == m_total ? Progress::Finished : Progress::Failed;
+    const qsizetype size = m_file.recordSize();
     for (qint64 n = 0; m_open && m_read < m_total && n < maxRecords;) {
-        QByteArray block;
-        if (!takeBuffer(&block, deadline))
+        if (!m_holding && !takeBuffer(&m_block, deadline))
             return Progress::Running;   // the worker is behind
-        const qint64 got = m_file.nextBlock(&block, maxRecords - n);
+        m_holding = true;
+        const qint64 got = m_file.nextBlock(&m_block, maxRecords - n);
         if (got <= 0) {
             m_failed = true;
             endReading();
             break;
         }
-        handOn(std::move(block), m_read + 1);
+        // The records are selected here, while they are in this processor's
+        // cache; a block with none selected is read over again at once, so
+        // a narrow search hardly ever wakes the worker.
+        std::vector<int> chosen;
+        for (int i = 0; i < int(got); ++i) {
+            if (selected(QByteArrayView(m_block).sliced(i * size, size)))
+                chosen.push_back(i);
+        }
+        if (!chosen.empty() && m_workerBehind) {
+            // The worker has more than it can take: the lines of this block
+            // are built here, and the block is read over again at once.
+            std::vector<ListEntry> lines;
+            lines.reserve(chosen.size());
+            for (int i : chosen)
+                lines.push_back({ListLine::build(m_kind, QByteArrayView(m_block).sliced(i * size, size)), m_read + 1 + i});
+            handOn({}, m_read + 1, {}, std::move(lines));
+        } else if (!chosen.empty()) {
+            handOn(std::move(m_block), m_read + 1, std::move(chosen), {});
+            m_holding = false;
+        }
         m_read += got;
         n += got;
         if (deadline.hasExpired())
             break;
     }
-    if (m_open && m_read < m_total)
+    if (m_open && m_read < m_total) {
+        wakeWorker();   // it builds on while the caller does something else
         return Progress::Running;
+    }
     if (m_open)
         endReading();
     if (!linesReady(deadline))
@@ -162,6 +192,8 @@ bool ArchiveScan::takeBuffer(QByteArray *buffer, QDeadlineTimer deadline)
         ++l.buffers;
         return true;
     }
+    if (l.spare.empty())
+        l.changed.notify_all();   // the worker may be asleep on fewer than wakeFor blocks
     if (!waitFor(l.changed, lock, deadline, [&l] { return !l.spare.empty(); }))
         return false;
     *buffer = std::move(l.spare.back());
@@ -169,12 +201,21 @@ bool ArchiveScan::takeBuffer(QByteArray *buffer, QDeadlineTimer deadline)
     return true;
 }
 
-void ArchiveScan::handOn(QByteArray &&block, qint64 first)
+void ArchiveScan::handOn(QByteArray &&block, qint64 first, std::vector<int> &&chosen, std::vector<ListEntry> &&built)
 {
+    bool wake;
     {
         std::lock_guard<std::mutex> lock(m_lines->mutex);
-        m_lines->queue.push_back({std::move(block), first});
+        m_lines->queue.push_back({std::move(block), first, std::move(chosen), std::move(built)});
+        wake = m_lines->queue.size() >= wakeFor;
+        m_workerBehind = m_lines->queue.size() > blocksInFlight / 2;
     }
+    if (wake)
+        m_lines->changed.notify_all();
+}
+
+void ArchiveScan::wakeWorker()
+{
     m_lines->changed.notify_all();
 }
 
@@ -205,22 +246,26 @@ void ArchiveScan::buildLines()
     std::unique_lock<std::mutex> lock(l.mutex);
     while (!l.stop) {
         if (!l.queue.empty()) {
-            Lines::Block block = std::move(l.queue.front());
-            l.queue.pop_front();
-            lock.unlock();
-            const QByteArrayView records(block.records);
-            const qsizetype count = records.size() / size;
+            // The blocks waiting, up to as many as there can be, make one
+            // run: fewer, longer runs to merge.
             std::vector<ListEntry> lines;
-            lines.reserve(size_t(count));
-            for (qsizetype i = 0; i < count; ++i) {
-                const QByteArrayView record = records.sliced(i * size, size);
-                if (selected(record))
-                    lines.push_back({ListLine::build(m_kind, record), block.first + i});
+            for (size_t taken = 0; taken < blocksInFlight && !l.queue.empty(); ++taken) {
+                Lines::Block block = std::move(l.queue.front());
+                l.queue.pop_front();
+                lock.unlock();
+                const QByteArrayView records(block.records);
+                for (ListEntry &e : block.built)
+                    lines.push_back(std::move(e));
+                for (int i : block.chosen)
+                    lines.push_back({ListLine::build(m_kind, records.sliced(i * size, size)), block.first + i});
+                lock.lock();
+                if (!block.records.isNull())
+                    l.spare.push_back(std::move(block.records));
+                l.changed.notify_all();
             }
+            lock.unlock();
             l.runs.add(std::move(lines));
             lock.lock();
-            l.spare.push_back(std::move(block.records));
-            l.changed.notify_all();
             continue;
         }
         lock.unlock();

@@ -15,10 +15,10 @@
 // slices, so a window can keep painting between them and stop half way; it
 // is open from open() until the last slice or the destructor.
 //
-// The caller's thread only reads, a block at a time; a worker selects the
-// records of each block, builds and ranks their lines and merges the sorted
-// blocks while the next ones are read, so a whole archive takes little more
-// than its reading.
+// The caller's thread reads a block at a time and selects its records; a
+// worker builds and ranks the lines of the records selected and merges the
+// sorted blocks while the next ones are read, so a whole archive takes
+// little more than its reading.
 class ArchiveScan
 {
 public:
@@ -59,7 +59,8 @@ private:
     bool selected(QByteArrayView record) const;
     void buildLines();   // the worker
     bool takeBuffer(QByteArray *buffer, QDeadlineTimer deadline);
-    void handOn(QByteArray &&block, qint64 first);
+    void handOn(QByteArray &&block, qint64 first, std::vector<int> &&chosen, std::vector<ListEntry> &&built);
+    void wakeWorker();
     void endReading();
     bool linesReady(QDeadlineTimer deadline);
 
@@ -71,5 +72,8 @@ private:
     qint64 m_read = 0;
     bool m_open = false;
     bool m_failed = false;
+    QByteArray m_block;       // the reader's block, while it holds one
+    bool m_holding = false;
+    bool m_workerBehind = false;   // so the reader builds the next lines itself
     std::unique_ptr<Lines> m_lines;
 };

@@ -43,8 +43,9 @@ const RankTable &ranks()
 }
 
 namespace {
-// `less` on lines known to rank alike before byte `from`.
-bool lessFrom(QByteArrayView a, QByteArrayView b, qsizetype from)
+// The order of two lines known to rank alike before byte `from`: negative,
+// zero for lines that compare equal, positive.
+int compareFrom(QByteArrayView a, QByteArrayView b, qsizetype from)
 {
     const auto &rank = ranks().rank;
     const qsizetype n = qMin(a.size(), b.size());
@@ -55,15 +56,15 @@ bool lessFrom(QByteArrayView a, QByteArrayView b, qsizetype from)
             continue;
         const quint16 ra = rank[pa[i]], rb = rank[pb[i]];
         if (ra != rb)
-            return ra < rb;
+            return ra < rb ? -1 : 1;
     }
-    return a.size() < b.size();
+    return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
 }
 }
 
 bool ListOrder::less(QByteArrayView a, QByteArrayView b)
 {
-    return lessFrom(a, b, 0);
+    return compareFrom(a, b, 0) < 0;
 }
 
 namespace {
@@ -206,36 +207,58 @@ void ListOrder::sort(std::vector<ListEntry> &entries)
 }
 
 namespace {
-// Keys set from offset 0 compare as their lines do: by the sixteen bytes
-// keyed, then by the rest of the lines. Equal lines are not before each
-// other; the callers keep them in file order.
-bool keyedLess(const Keyed &x, const Keyed &y)
+// A line of a run seen through the ranks of its first 24 bytes, which settle
+// nearly every comparison without going to the line itself: lines that share
+// a long start (the same surname and name) are common.
+struct RunKey
 {
-    if (x.high != y.high || x.low != y.low)
-        return startsBefore(x, y);
-    return lessFrom(x.line(), y.line(), chunk);
+    static constexpr qsizetype keyed = 24;
+    quint64 rank[3];
+    quint32 index;   // of the entry, in file order
+    quint32 size;
+};
+
+RunKey runKey(const QByteArray &line, size_t index)
+{
+    RunKey k{{prefixKey(line, 0), prefixKey(line, 8), prefixKey(line, 16)}, quint32(index), quint32(line.size())};
+    return k;
+}
+
+// Negative when x's line comes before y's, zero when they compare equal; the
+// callers keep equal lines in file order.
+int compareKeys(const RunKey &x, const RunKey &y, const std::vector<ListEntry> &entries)
+{
+    for (int i = 0; i < 3; ++i) {
+        if (x.rank[i] != y.rank[i])
+            return x.rank[i] < y.rank[i] ? -1 : 1;
+    }
+    if (x.size <= RunKey::keyed || y.size <= RunKey::keyed)
+        return x.size < y.size ? -1 : x.size > y.size ? 1 : 0;
+    return compareFrom(entries[x.index].line, entries[y.index].line, RunKey::keyed);
 }
 
 // Merges the sorted [begin, middle) and [middle, end) in place, the first
 // run winning ties, with the first run moved aside into `scratch`.
-void mergeAdjacent(Keyed *begin, Keyed *middle, Keyed *end, std::vector<Keyed> &scratch)
+void mergeAdjacent(RunKey *begin, RunKey *middle, RunKey *end, std::vector<RunKey> &scratch,
+                   const std::vector<ListEntry> &entries)
 {
     scratch.assign(begin, middle);
-    const Keyed *l = scratch.data(), *lEnd = l + scratch.size();
-    Keyed *r = middle, *out = begin;
+    const RunKey *l = scratch.data(), *lEnd = l + scratch.size();
+    RunKey *r = middle, *out = begin;
     while (l != lEnd && r != end)
-        *out++ = keyedLess(*r, *l) ? *r++ : *l++;
+        *out++ = compareKeys(*r, *l, entries) < 0 ? *r++ : *l++;
     std::copy(l, lEnd, out);   // what is left of the second run is in place
 }
 
 // How many of the first `k` places of the merge of a and b (a winning ties)
 // go to a.
-size_t splitOfMerge(const Keyed *a, size_t na, const Keyed *b, size_t nb, size_t k)
+size_t splitOfMerge(const RunKey *a, size_t na, const RunKey *b, size_t nb, size_t k,
+                    const std::vector<ListEntry> &entries)
 {
     size_t lo = k > nb ? k - nb : 0, hi = qMin(k, na);
     while (lo < hi) {
         const size_t i = lo + (hi - lo) / 2;   // a[0, i) and b[0, k - i)
-        if (keyedLess(b[k - i - 1], a[i]))
+        if (compareKeys(b[k - i - 1], a[i], entries) < 0)
             hi = i;          // b's last taken comes before a[i]: enough of a
         else
             lo = i + 1;
@@ -244,11 +267,11 @@ size_t splitOfMerge(const Keyed *a, size_t na, const Keyed *b, size_t nb, size_t
 }
 
 // Merges a and b (a winning ties) into `out`, moving each key's entry.
-void mergeInto(const Keyed *a, const Keyed *aEnd, const Keyed *b, const Keyed *bEnd,
+void mergeInto(const RunKey *a, const RunKey *aEnd, const RunKey *b, const RunKey *bEnd,
                std::vector<ListEntry> &from, ListEntry *out)
 {
     while (a != aEnd && b != bEnd)
-        *out++ = std::move(from[(keyedLess(*b, *a) ? b++ : a++)->index]);
+        *out++ = std::move(from[(compareKeys(*b, *a, from) < 0 ? b++ : a++)->index]);
     for (; a != aEnd; ++a)
         *out++ = std::move(from[a->index]);
     for (; b != bEnd; ++b)
@@ -259,20 +282,19 @@ void mergeInto(const Keyed *a, const Keyed *aEnd, const Keyed *b, const Keyed *b
 struct ListRuns::Runs
 {
     std::vector<ListEntry> entries;   // in file order
-    std::vector<Keyed> keys;          // sorted runs, one after another
+    std::vector<RunKey> keys;         // sorted runs, one after another
     std::vector<size_t> runEnds;      // where each run of keys ends
-    std::vector<Keyed> scratch;
+    std::vector<RunKey> scratch;
 
     size_t runBegin(size_t run) const { return run == 0 ? 0 : runEnds[run - 1]; }
     size_t runSize(size_t run) const { return runEnds[run] - runBegin(run); }
 
-    // Merges the last two runs into one.
-    void mergeLastTwo()
+    // Merges run i with the run after it.
+    void mergeWithNext(size_t i)
     {
-        const size_t n = runEnds.size();
-        Keyed *k = keys.data();
-        mergeAdjacent(k + runBegin(n - 2), k + runEnds[n - 2], k + runEnds[n - 1], scratch);
-        runEnds.erase(runEnds.end() - 2);
+        RunKey *k = keys.data();
+        mergeAdjacent(k + runBegin(i), k + runEnds[i], k + runEnds[i + 1], scratch, entries);
+        runEnds.erase(runEnds.begin() + qsizetype(i));
     }
 };
 
@@ -300,44 +322,51 @@ void ListRuns::add(std::vector<ListEntry> &&block)
         return;
     const size_t first = d->entries.size();
     for (ListEntry &e : block) {
-        Keyed k{0, 0, e.line.constData(), quint32(e.line.size()), quint32(d->entries.size())};
-        setKey(k, 0);
-        d->keys.push_back(k);
-        // Moving a line keeps its bytes where they are, so the key's data stays valid.
+        d->keys.push_back(runKey(e.line, d->entries.size()));
         d->entries.push_back(std::move(e));
     }
-    std::sort(d->keys.begin() + qsizetype(first), d->keys.end(), [](const Keyed &x, const Keyed &y) {
-        return keyedLess(x, y) || (!keyedLess(y, x) && x.index < y.index);
+    const std::vector<ListEntry> &entries = d->entries;
+    std::sort(d->keys.begin() + qsizetype(first), d->keys.end(), [&entries](const RunKey &x, const RunKey &y) {
+        const int c = compareKeys(x, y, entries);
+        return c != 0 ? c < 0 : x.index < y.index;
     });
     d->runEnds.push_back(d->keys.size());
 }
 
-// Runs are kept shrinking in size from the first: every line is then merged
-// about log2(blocks) times in all, as in a merge sort.
+// Runs are kept shrinking in size from the first, by merging the first run
+// that is not larger than the next: every line is then merged about
+// log2(blocks) times in all, as in a merge sort, however many blocks came
+// in between two calls.
 bool ListRuns::mergeSome()
 {
-    const size_t n = d->runEnds.size();
-    if (n < 2 || d->runSize(n - 2) > d->runSize(n - 1))
-        return false;
-    d->mergeLastTwo();
-    return true;
+    for (size_t i = 0; i + 1 < d->runEnds.size(); ++i) {
+        if (d->runSize(i) <= d->runSize(i + 1)) {
+            d->mergeWithNext(i);
+            return true;
+        }
+    }
+    return false;
 }
 
 std::vector<ListEntry> ListRuns::take()
 {
+    while (mergeSome()) {
+    }
+    // At most log2(blocks) runs, each smaller than the one before: from the
+    // last, every line is merged here about once more.
     while (d->runEnds.size() > 2)
-        d->mergeLastTwo();
+        d->mergeWithNext(d->runEnds.size() - 2);
     std::vector<ListEntry> sorted(d->entries.size());
-    const Keyed *k = d->keys.data();
+    const RunKey *k = d->keys.data();
     const size_t n = d->keys.size();
     const size_t na = d->runEnds.empty() ? 0 : d->runEnds.front();
-    const Keyed *a = k, *b = k + na, *end = k + n;
+    const RunKey *a = k, *b = k + na, *end = k + n;
     if (n < splitFrom || QThread::idealThreadCount() < 2) {
         mergeInto(a, b, b, end, d->entries, sorted.data());
     } else {
         // The first half of the merge on another processor, the second here.
         const size_t half = n / 2;
-        const size_t ia = splitOfMerge(a, na, b, n - na, half);
+        const size_t ia = splitOfMerge(a, na, b, n - na, half, d->entries);
         std::thread first([&] { mergeInto(a, a + ia, b, b + (half - ia), d->entries, sorted.data()); });
         mergeInto(a + ia, b, b + (half - ia), end, d->entries, sorted.data() + half);
         first.join();
@@ -351,6 +380,14 @@ void discardLater(std::vector<ListEntry> &&entries)
 {
     if (entries.empty())
         return;
+    // One thread at idle priority: the next search should not wait for it.
+    static QThreadPool discarding;
+    static const bool once = [] {
+        discarding.setMaxThreadCount(1);
+        discarding.setThreadPriority(QThread::IdlePriority);
+        return true;
+    }();
+    Q_UNUSED(once);
     auto *doomed = new std::vector<ListEntry>(std::move(entries));
-    QThreadPool::globalInstance()->start([doomed] { delete doomed; });
+    discarding.start([doomed] { delete doomed; });
 }

@@ -5,6 +5,7 @@
 #include "core/search/listorder.h"
 #include "core/search/recordfilter.h"
 #include "core/storage/cp1252.h"
+#include "core/storage/programfolder.h"
 #include "searchfixture.h"
 #include "testfolder.h"
 
@@ -35,6 +36,11 @@ private slots:
     void findEdges();
     void scanSelections();
     void scanInSlices();
+    void runsMergeAsStableSort_data();
+    void runsMergeAsStableSort();
+    void scanAcrossBlocks_data();
+    void scanAcrossBlocks();
+    void scanStoppedOrFailedMidway();
     void missingArchiveCreatedEmpty();
     void countLine();
 };
@@ -309,6 +315,166 @@ void TestSearchCore::scanInSlices()
     QCOMPARE(model.position(9), 7);
     QVERIFY(model.data(model.index(9)).toString().startsWith(QStringLiteral("Persona 19 ")));
     QCOMPARE(model.lines().size(), 10);
+}
+
+namespace {
+// Lines that tie for long stretches: a shared start longer than the ranked
+// key, letters differing only in case, the lowest bytes, lengths around the
+// key's width.
+std::vector<ListEntry> awkwardLines(int count, int stemLength, quint32 seed)
+{
+    const char alphabet[] = {'a', 'A', 'b', ' ', '\x01', '\0', '\xe9', '\x80'};
+    auto next = [&] { seed = seed * 1103515245u + 12345u; return (seed >> 8) & 0xFFFF; };
+    const QByteArray stem = QByteArray("Esposito Giulia Maria Teresa Addolorata ").first(stemLength);
+    std::vector<ListEntry> entries;
+    for (int i = 0; i < count; ++i) {
+        QByteArray line = stem.first(qsizetype(next() % (stem.size() + 1)));
+        for (int n = int(next() % 12); n > 0; --n)
+            line.append(alphabet[next() % sizeof alphabet]);
+        entries.push_back({line, i + 1});
+    }
+    return entries;
+}
+
+std::vector<ListEntry> stableSorted(std::vector<ListEntry> entries)
+{
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const ListEntry &x, const ListEntry &y) { return ListOrder::less(x.line, y.line); });
+    return entries;
+}
+
+void writeArchive(const char *archive, const QList<QByteArray> &records)
+{
+    QFile f(ProgramFolder::file(QLatin1String(archive)));
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    for (const QByteArray &r : records)
+        QCOMPARE(f.write(r), r.size());
+}
+}
+
+// Blocks of every size, merged at odd moments, and a final merge split
+// between two processors: the order of a plain stable sort.
+void TestSearchCore::runsMergeAsStableSort_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("stem");        // length of the shared start
+    QTest::addColumn<int>("largestBlock");
+    QTest::addColumn<int>("mergeEvery");  // blocks between merges; 0: only at the end
+    QTest::newRow("small blocks, merged as they come") << 3000 << 40 << 7 << 1;
+    QTest::newRow("long shared start, two processors") << 30000 << 40 << 700 << 3;
+    QTest::newRow("merged only at the end") << 25000 << 30 << 300 << 0;
+    QTest::newRow("nearly all equal") << 24000 << 2 << 500 << 2;
+}
+
+void TestSearchCore::runsMergeAsStableSort()
+{
+    QFETCH(int, count);
+    QFETCH(int, stem);
+    QFETCH(int, largestBlock);
+    QFETCH(int, mergeEvery);
+    const std::vector<ListEntry> lines = awkwardLines(count, stem, quint32(count + stem));
+    ListRuns runs;
+    quint32 seed = 99;
+    size_t at = 0;
+    for (int block = 1; at < lines.size(); ++block) {
+        seed = seed * 1103515245u + 12345u;
+        const size_t n = qMin(size_t((seed >> 8) % quint32(largestBlock + 1)), lines.size() - at);   // empty ones too
+        runs.add(std::vector<ListEntry>(lines.begin() + qsizetype(at), lines.begin() + qsizetype(at + n)));
+        at += n;
+        if (mergeEvery > 0 && block % mergeEvery == 0)
+            runs.mergeSome();
+    }
+    QCOMPARE(runs.size(), lines.size());
+    const std::vector<ListEntry> sorted = runs.take();
+    const std::vector<ListEntry> expected = stableSorted(lines);
+    QCOMPARE(sorted.size(), expected.size());
+    for (size_t i = 0; i < sorted.size(); ++i) {
+        QCOMPARE(sorted[i].position, expected[i].position);
+        QCOMPARE(sorted[i].line, expected[i].line);
+    }
+    QCOMPARE(runs.size(), size_t(0));
+}
+
+// Archives of several read blocks, read in slices that end anywhere, with
+// equal lines in different blocks: every selected record once, in the
+// order of a plain stable sort of its lines.
+void TestSearchCore::scanAcrossBlocks_data()
+{
+    QTest::addColumn<bool>("declarations");
+    QTest::addColumn<qint64>("slice");
+    for (qint64 slice : {qint64(1) << 30, qint64(1), qint64(133), qint64(274)}) {
+        QTest::addRow("registry, slices of %lld", slice) << false << slice;
+        QTest::addRow("declarations, slices of %lld", slice) << true << slice;
+    }
+}
+
+void TestSearchCore::scanAcrossBlocks()
+{
+    QFETCH(bool, declarations);
+    QFETCH(qint64, slice);
+    TestFolder folder;
+    const char *names[] = {"Rossi Mario", "ROSSI MARIO", "Bianchi Anna", "Esposito Giulia Maria Teresa di Napoli"};
+    QList<QByteArray> records;
+    std::vector<ListEntry> expected;
+    const int count = declarations ? 420 : 700;   // a little over three and two blocks
+    for (int i = 0; i < count; ++i) {
+        const QString name = QLatin1String(names[(i * 7) % 4]) + QString::number(i % 3);
+        // Every third record selected, and none in a long stretch.
+        const bool chosen = i % 3 == 0 && (i < 300 || i > 600);
+        QByteArray r = declarations
+                ? declaration(name, {{D::Consegnata, chosen ? QStringLiteral("No") : QStringLiteral("OK")}})
+                : card(name, {{A::Questioni, chosen ? QStringLiteral("sospeso") : QString()}});
+        if (chosen)
+            expected.push_back({ListLine::build(declarations ? ListLine::Kind::Declaration
+                                                             : ListLine::Kind::PendingIssues, r), i + 1});
+        records.append(r);
+    }
+    writeArchive(declarations ? ArchiveNames::selfCertifications : ArchiveNames::registry, records);
+    expected = stableSorted(expected);
+
+    ArchiveScan scan(QLatin1String(declarations ? ArchiveNames::selfCertifications : ArchiveNames::registry),
+                     declarations ? ListLine::Kind::Declaration : ListLine::Kind::PendingIssues,
+                     declarations ? ArchiveScan::Selection::Undelivered : ArchiveScan::Selection::PendingIssues);
+    QVERIFY(scan.open());
+    ArchiveScan::Progress progress;
+    while ((progress = scan.step(slice)) == ArchiveScan::Progress::Running)
+        QVERIFY(scan.read() % slice == 0);
+    QCOMPARE(progress, ArchiveScan::Progress::Finished);
+    QCOMPARE(scan.read(), qint64(count));
+    const std::vector<ListEntry> listed = scan.takeSorted();
+    QCOMPARE(listed.size(), expected.size());
+    for (size_t i = 0; i < listed.size(); ++i) {
+        QCOMPARE(listed[i].position, expected[i].position);
+        QCOMPARE(listed[i].line, expected[i].line);
+    }
+}
+
+// Stopped half way, a scan ends at once; an archive cut short while it is
+// read fails the scan, which keeps the lines of the records it had read.
+void TestSearchCore::scanStoppedOrFailedMidway()
+{
+    TestFolder folder;
+    QList<QByteArray> cards;
+    for (int i = 0; i < 600; ++i)
+        cards.append(card(QStringLiteral("Persona %1").arg(599 - i, 3, 10, QLatin1Char('0'))));
+    writeArchive(ArchiveNames::registry, cards);
+    {
+        ArchiveScan stopped(QLatin1String(ArchiveNames::registry), ListLine::Kind::Registry,
+                            ArchiveScan::Selection::Filters);
+        QVERIFY(stopped.open());
+        QCOMPARE(stopped.step(300), ArchiveScan::Progress::Running);
+    }
+    ArchiveScan scan(QLatin1String(ArchiveNames::registry), ListLine::Kind::Registry,
+                     ArchiveScan::Selection::Filters);
+    QVERIFY(scan.open());
+    QCOMPARE(scan.step(300), ArchiveScan::Progress::Running);
+    QVERIFY(QFile::resize(folder.file(QLatin1String(ArchiveNames::registry)), qint64(A::Size) * 100));
+    QCOMPARE(scan.step(300), ArchiveScan::Progress::Failed);
+    QCOMPARE(scan.step(300), ArchiveScan::Progress::Failed);
+    const std::vector<ListEntry> listed = scan.takeSorted();
+    QCOMPARE(listed.size(), size_t(300));
+    QCOMPARE(listed.front().position, 300);   // "Persona 300", the lowest read
+    QCOMPARE(listed.back().position, 1);
 }
 
 void TestSearchCore::missingArchiveCreatedEmpty()
