@@ -123,6 +123,7 @@ public:
 
     Answer message(QWidget *, Kind, const QString &, Buttons) override { return Answer::Ok; }
     QString openFileName(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
+    QString existingFolder(QWidget *, const QString &, const QString &) override { return {}; }
     bool printDialog(QWidget *, QPrinter *) override { return false; }
     void printPreview(QWidget *, QPrinter *, const std::function<void(QPrinter *)> &) override {}
     int showModal(QDialog *dialog) override { return onModal(dialog); }

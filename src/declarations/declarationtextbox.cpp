@@ -142,5 +142,6 @@ bool DeclarationTextBox::insertLine(QPlainTextEdit *box, const QString &line, in
     // Characters the archive cannot store have left already.
     cursor.setPosition(qMin(plan.cursorAfter, box->document()->characterCount() - 1));
     box->setTextCursor(cursor);
+    box->ensureCursorVisible();
     return true;
 }
