@@ -2,7 +2,8 @@
 // arbitrary records. Each line has its padded columns at fixed offsets and
 // decodes to as many characters as it has bytes; a blank filter passes every
 // record, a filter cut from a record's own field passes that record whatever
-// the case of A to Z; the order is the folded character order and the sort
+// the case of its letters (every letter Windows-1252 has in both cases); the
+// order is the character order with A to Z folded, and the sort
 // keeps equal lines in file order; the find walk stops on a line holding the
 // text, the first one in its walk, or on none.
 //
@@ -69,13 +70,33 @@ QString foldedLine(QByteArrayView line)
     return s;
 }
 
-QString foldedText(const QString &text)
+// The filters and the find fold every letter the code page has in both
+// cases: A to Z, À to Þ but ×, and Š Œ Ž Ÿ.
+QChar searchFolded(QChar c)
+{
+    const char16_t u = c.unicode();
+    if ((u >= 'A' && u <= 'Z') || (u >= 0xC0 && u <= 0xDE && u != 0xD7))
+        return QChar(char16_t(u + 32));
+    switch (u) {
+    case 0x160: return QChar(char16_t(0x161));
+    case 0x152: return QChar(char16_t(0x153));
+    case 0x17D: return QChar(char16_t(0x17E));
+    case 0x178: return QChar(char16_t(0xFF));
+    default: return c;
+    }
+}
+
+QString searchFolded(const QString &text)
 {
     QString s = text;
     for (QChar &c : s)
-        if (c.unicode() >= 'A' && c.unicode() <= 'Z')
-            c = QChar(c.unicode() + 32);
+        c = searchFolded(c);
     return s;
+}
+
+QString searchFoldedLine(QByteArrayView line)
+{
+    return searchFolded(Cp1252::decode(line));
 }
 
 // A to Z and a to z swapped where the mask's bits say so.
@@ -154,7 +175,7 @@ void checkLine(ListLine::Kind kind, const QByteArray &record, const QByteArray &
 // Whether `typed` would pass a filter on the field, worked out on text.
 bool filterOracle(const QString &field, const QString &typed)
 {
-    return Text::trimmed(typed).isEmpty() || foldedText(field).contains(foldedText(typed));
+    return Text::trimmed(typed).isEmpty() || searchFolded(field).contains(searchFolded(typed));
 }
 
 void checkFilters(const RecordLayout &layout, const QByteArray &record, Fuzz::Reader &choices,
@@ -233,11 +254,11 @@ void checkOrder(const std::vector<QByteArray> &lines)
 // The row the find walk should stop on, worked out on text.
 int expectedFind(const std::vector<ListEntry> &lines, int selected, const QString &typed, bool fresh)
 {
-    const QString text = foldedText(typed);
+    const QString text = searchFolded(typed);
     const int count = int(lines.size());
     if (count == 0 || text.isEmpty())
         return -1;
-    const auto holds = [&](int row) { return foldedLine(lines[size_t(row)].line).contains(text); };
+    const auto holds = [&](int row) { return searchFoldedLine(lines[size_t(row)].line).contains(text); };
     const int start = fresh || selected < 0 || selected >= count ? 0 : selected;
     for (int step = fresh ? 0 : 1; step <= count; ++step)
         if (holds((start + step) % count))
@@ -255,12 +276,12 @@ void checkFind(const std::vector<ListEntry> &lines, Fuzz::Reader &choices, const
     for (const QString &text : {typed, piece}) {
         int selected = int(qint8(choices.byte())) % int(lines.size() + 2);
         for (int round = 0; round < 3; ++round) {
-            const bool fresh = foldedText(text) != find.remembered();
+            const bool fresh = searchFolded(text) != find.remembered();
             const int row = find.find(lines, selected, text);
-            FUZZ_REQUIRE(find.remembered() == foldedText(text));
+            FUZZ_REQUIRE(find.remembered() == searchFolded(text));
             FUZZ_REQUIRE(row == expectedFind(lines, selected, text, fresh));
             if (row >= 0)
-                FUZZ_REQUIRE(foldedLine(lines[size_t(row)].line).contains(foldedText(text)));
+                FUZZ_REQUIRE(searchFoldedLine(lines[size_t(row)].line).contains(searchFolded(text)));
             if (row >= 0)
                 selected = row;
         }
