@@ -388,6 +388,12 @@ private slots:
         };
         s.click("cmdStampa");
         QVERIFY(QFile::exists(pdf));
+        Screen atti;
+        atti.open(Kind::Notoriety);
+        atti.fill(QStringLiteral("M"));
+        atti.dialogs.whileModal([&](QDialog *d) { QVERIFY(d->grab().save(out + QStringLiteral("/frmFormule_atti.png"))); });
+        atti.pressF2();
+
         QProcess::execute(QStringLiteral("pdftoppm"),
                           {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("80"), pdf,
                            out + QStringLiteral("/three_formulas")});
