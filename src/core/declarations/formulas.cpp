@@ -62,18 +62,18 @@ QString agreed(const QStringList &forms, Sex sex)
 }
 
 // A citizenship adjective takes the declarant's gender: italiana, italiano,
-// italiano/a. Invariable ones (francese, belga, vietnamita, cipriota) and
-// what looks like a country's name (Italia) are left as written.
+// italiano/a. Only the endings that are surely an adjective's change (-ana,
+// -ena, -ola, -esca and their -o forms: italiana, rumena, spagnola,
+// tedesca); anything else, a country's name (Spagna, Cina, Italia) or an
+// invariable adjective (francese, belga), is left as written.
 bool agrees(const QString &word)
 {
-    if (word.size() < 4)
-        return false;
+    static const char *const endings[] = {"ana", "ano", "ena", "eno", "ola", "olo", "esca", "esco"};
     const QString w = word.toLower();
-    const QChar last = w.back();
-    if (last != QLatin1Char('o') && last != QLatin1Char('a'))
-        return false;
-    return !(w.endsWith(QLatin1String("ia")) || w.endsWith(QLatin1String("io")) || w.endsWith(QLatin1String("ita"))
-             || w.endsWith(QLatin1String("ota")) || w == QLatin1String("belga"));
+    for (const char *ending : endings)
+        if (w.size() > 4 && w.endsWith(QLatin1String(ending)))
+            return true;
+    return false;
 }
 
 QString citizenship(const QString &value, Sex sex)

@@ -204,7 +204,7 @@ private slots:
         QCOMPARE(Formulas::filled(formula(qPrintable(letter), ""), d), text);
     }
 
-    // The citizenship box, however written, agrees with the sex.
+    // A citizenship adjective agrees with the sex; names and invariable words stay as written.
     void citizenship_data()
     {
         QTest::addColumn<QString>("typed");
@@ -215,6 +215,8 @@ private slots:
         QTest::newRow("none") << "ITALIANA" << "" << "di essere cittadino/a ITALIANO/A";
         QTest::newRow("two of them") << "italiana e tedesca" << "M" << "di essere cittadino italiano e tedesco";
         QTest::newRow("invariable") << "francese" << "F" << "di essere cittadina francese";
+        QTest::newRow("a country's name stays") << "Spagna" << "M" << "di essere cittadino Spagna";
+        QTest::newRow("an ending that may be a name stays") << "Cina" << "M" << "di essere cittadino Cina";
         QTest::newRow("belga") << "belga" << "M" << "di essere cittadino belga";
         QTest::newRow("-ita") << "vietnamita" << "M" << "di essere cittadino vietnamita";
         QTest::newRow("a country") << "Italia" << "M" << "di essere cittadino Italia";
