@@ -3,6 +3,7 @@
 #include "core/help/helptopics.h"
 #include "core/output/exportarchives.h"
 #include "help/helpwindow.h"
+#include "output/exportform.h"
 #include "output/exportgridmodel.h"
 #include "output/exportpictures.h"
 #include "output/exportwindows.h"
@@ -22,7 +23,6 @@
 
 namespace {
 
-const QSize windowSize(862, 560);
 const QColor lightGrey(0xD3, 0xD3, 0xD3);
 const QColor slateBlue(0x6A, 0x5A, 0xCD);
 
@@ -35,56 +35,46 @@ const QString exportFailure = QStringLiteral(
         "Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
         "Accertarsi che il file di Excel non sia già aperto.");
 
-const FormKit::CommandDesign commands[] = {
-    {"cmdEsporta", 662, Artwork::Icon::Spreadsheet, "Esporta l'archivio in formato Microsoft Excel."},
-    {"cmdGuida", 722, Artwork::Icon::Help, "Visualizza la pagina della guida sensibile al contesto."},
-    {"cmdEsci", 782, Artwork::Icon::Exit, "Esci da questo ambiente di lavoro."},
-};
-
 } // namespace
+
+const FormKit::Command<ExportWindow> ExportWindow::commands[] = {
+    {{"cmdEsporta", 662, Artwork::Icon::Spreadsheet, "Esporta l'archivio in formato Microsoft Excel."},
+     &ExportWindow::cmdEsportaClick},
+    {{"cmdGuida", 722, Artwork::Icon::Help, "Visualizza la pagina della guida sensibile al contesto."},
+     &ExportWindow::cmdGuidaClick},
+    {{"cmdEsci", 782, Artwork::Icon::Exit, "Esci da questo ambiente di lavoro."}, &QDialog::reject},
+};
 
 ExportWindow::ExportWindow(const ExportArchive &archive, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       m_archive(archive),
       m_model(new ExportGridModel(archive.gridHeadings, this))
 {
+    using namespace ExportForm;
     setObjectName(QLatin1String(archive.window));
     setWindowTitle(QString::fromUtf8(archive.caption));
-    setFixedSize(windowSize);
+    setFixedSize(windowWidth, windowHeight);
 
-    auto *panel = FormKit::addSurface(this, QStringLiteral("panSfondo"), QRect(QPoint(0, 0), windowSize), lightGrey);
+    auto *panel = FormKit::addSurface(this, QLatin1String(background.name), rectOf(background), lightGrey);
 
-    auto *banner = new DrawnPicture(QStringLiteral("imgLogo"), QRect(16, 12, 470, 56), ExportPictures::banner, panel);
-    auto *hand = new DrawnPicture(QStringLiteral("icoHand"), QRect(566, 16, 80, 48),
-                                  ExportPictures::pointingHand, panel);
-    QWidget *bar = FormKit::addSurface(panel, QStringLiteral("shpComandi"), QRect(650, 12, 196, 56),
-                                       Qt::white, QColor(0xA0, 0xA0, 0xA0), 6);
+    auto *logo = new DrawnPicture(QLatin1String(banner.name), rectOf(banner), ExportPictures::banner, panel);
+    auto *pointer = new DrawnPicture(QLatin1String(hand.name), rectOf(hand), ExportPictures::pointingHand, panel);
+    QWidget *bar = FormKit::addSurface(panel, QLatin1String(commandBar.name), rectOf(commandBar), Qt::white,
+                                       QColor(0xA0, 0xA0, 0xA0), 6);
 
-    QWidget *statusBar = FormKit::addSurface(panel, QStringLiteral("shpStato"), QRect(0, 530, 862, 30), slateBlue);
-    m_status = new QLabel(QStringLiteral("Esportazione archivio in Microsoft Excel."), statusBar);
-    m_status->setObjectName(QStringLiteral("panInfo"));
-    QFont tahoma(QStringLiteral("Tahoma"));
-    tahoma.setPointSize(12);
-    m_status->setFont(tahoma);
-    m_status->setStyleSheet(QStringLiteral("color: white;"));
-    m_status->setGeometry(8, 0, 846, 30);
-    m_status->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_status = FormKit::addStatusBar(panel, rectOf(statusBar), slateBlue, statusInset);
+    m_status->setText(QString::fromUtf8(status));
 
     auto *hints = new StatusHints(m_status, this);
-    for (const FormKit::CommandDesign &design : commands) {
-        PictureButton *button = FormKit::addCommand(panel, hints, design);
-        button->move(design.x, 20);
+    for (const FormKit::Command<ExportWindow> &command : commands) {
+        PictureButton *button = FormKit::addCommand(panel, hints, command.design);
+        button->move(command.design.x, commandTop);
+        connect(button, &QAbstractButton::clicked, this, command.handler);
     }
-    connect(findChild<PictureButton *>(QStringLiteral("cmdEsporta")), &QAbstractButton::clicked, this,
-            &ExportWindow::cmdEsportaClick);
-    connect(findChild<PictureButton *>(QStringLiteral("cmdGuida")), &QAbstractButton::clicked, this,
-            &ExportWindow::cmdGuidaClick);
-    connect(findChild<PictureButton *>(QStringLiteral("cmdEsci")), &QAbstractButton::clicked, this,
-            &QDialog::reject);
 
     m_grid = new QTableView(panel);
-    m_grid->setObjectName(QStringLiteral("grdRecords"));
-    m_grid->setGeometry(16, 80, 830, 440);
+    m_grid->setObjectName(QLatin1String(grid.name));
+    m_grid->setGeometry(rectOf(grid));
     m_grid->setModel(m_model);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -92,17 +82,17 @@ ExportWindow::ExportWindow(const ExportArchive &archive, QWidget *parent)
     m_grid->setWordWrap(false);
     m_grid->verticalHeader()->hide();
     m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_grid->verticalHeader()->setMinimumSectionSize(21);
-    m_grid->verticalHeader()->setDefaultSectionSize(21);
+    m_grid->verticalHeader()->setMinimumSectionSize(rowHeight);
+    m_grid->verticalHeader()->setDefaultSectionSize(rowHeight);
     m_grid->horizontalHeader()->setHighlightSections(false);
     m_grid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    m_grid->setColumnWidth(0, 60);
+    m_grid->setColumnWidth(0, positionColumnWidth);
     for (int c = 0; c < archive.columns.size(); ++c)
-        m_grid->setColumnWidth(c + 1, archive.columns[c].width * 3 / 5);
+        m_grid->setColumnWidth(c + 1, archive.columns[c].width * columnScale / columnDivisor);
 
-    for (QWidget *background : {panel, static_cast<QWidget *>(banner), static_cast<QWidget *>(hand), bar,
-                                m_grid->viewport()})
-        hints->blank(background);
+    for (QWidget *surface : {panel, static_cast<QWidget *>(logo), static_cast<QWidget *>(pointer), bar,
+                             m_grid->viewport()})
+        hints->blank(surface);
 }
 
 void ExportWindow::showEvent(QShowEvent *event)

@@ -1,4 +1,6 @@
 #pragma once
+#include "ui/formkit.h"
+
 #include <QDialog>
 
 struct ExportArchive;
@@ -25,6 +27,8 @@ private:
     void fill();
     void cmdEsportaClick();
     void cmdGuidaClick();
+
+    static const FormKit::Command<ExportWindow> commands[];
 
     const ExportArchive &m_archive;
     ExportGridModel *m_model;

@@ -1,10 +1,12 @@
 #include "output/printwindow.h"
 
 #include "output/pagerenderer.h"
+#include "output/printform.h"
 #include "ui/artwork.h"
 #include "ui/backdrop.h"
 #include "ui/dialogs.h"
 #include "ui/drawnpicture.h"
+#include "ui/formkit.h"
 
 #include <QLabel>
 #include <QLinearGradient>
@@ -15,32 +17,33 @@
 
 namespace {
 
-QFont verdana(int points, bool bold = false)
+// The pictures draw with the face the printed page uses for Verdana.
+QFont verdana(const FormKit::FontDesign &font)
 {
-    QFont f(PageRenderer::installedFamily(QStringLiteral("Verdana")), points);
-    f.setBold(bold);
+    QFont f(PageRenderer::installedFamily(QStringLiteral("Verdana")), font.points);
+    f.setBold(font.bold);
     return f;
 }
 
-DrawnPicture::Painter heading(const QString &title, const QString &sentence)
+DrawnPicture::Painter paintHeading(const QString &title, const QString &sentence)
 {
     return [title, sentence](QPainter &p, const QRectF &r) {
         p.setPen(QColor(0x2A, 0x7A, 0xA8));
         p.setBrush(QColor(0x2A, 0x7A, 0xA8));
         p.drawEllipse(QRectF(r.left(), r.top() + 2, 18, 18));
         p.setPen(Qt::white);
-        p.setFont(verdana(10, true));
+        p.setFont(verdana(PrintForm::titleFont));
         p.drawText(QRectF(r.left(), r.top() + 2, 18, 18), Qt::AlignCenter, QStringLiteral("i"));
         p.setPen(QColor(0x20, 0x40, 0x70));
         p.drawText(QRectF(r.left() + 26, r.top(), r.width() - 26, 22), Qt::AlignLeft | Qt::AlignVCenter, title);
         p.setPen(Qt::black);
-        p.setFont(verdana(8));
+        p.setFont(verdana(PrintForm::textFont));
         p.drawText(QRectF(r.left() + 26, r.top() + 26, r.width() - 26, r.height() - 26),
                    Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, sentence);
     };
 }
 
-void logo(QPainter &p, const QRectF &r)
+void paintLogo(QPainter &p, const QRectF &r)
 {
     // A sheet with lines of writing and a pen.
     p.setRenderHint(QPainter::Antialiasing);
@@ -57,92 +60,70 @@ void logo(QPainter &p, const QRectF &r)
 
 } // namespace
 
+const FormKit::Button<PrintWindow> PrintWindow::buttons[] = {
+    {PrintForm::cancel, &QDialog::reject},
+    {PrintForm::go, &PrintWindow::btnStampaClick},
+};
+
 PrintWindow::PrintWindow(const Design &design, std::function<PrintedPage()> page, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       m_design(design), m_page(std::move(page))
 {
+    using namespace PrintForm;
+    const bool preview = design.preview;
+    const Mode &mode = preview ? previewing : printing;
     setObjectName(QLatin1String(design.name));
-    setWindowTitle(design.preview ? QStringLiteral(" Anteprima di stampa") : QStringLiteral(" Stampa scheda"));
+    setWindowTitle(QString::fromUtf8(mode.caption));
     setFixedSize(design.size);
     QWidget *panel = Backdrop::fill(this, Palette::steelBlue(), design.size);
 
-    auto *sfondo = new QLabel(panel);
-    sfondo->setObjectName(QStringLiteral("shpSfondo"));
-    sfondo->setAutoFillBackground(true);
-    sfondo->setStyleSheet(QStringLiteral("background: white;"));
-    sfondo->setGeometry(18, 18, 327, 215);
+    auto *white = new QLabel(panel);
+    white->setObjectName(QLatin1String(sheet.name));
+    white->setAutoFillBackground(true);
+    white->setStyleSheet(QStringLiteral("background: white;"));
+    white->setGeometry(rectOf(sheet));
 
-    new DrawnPicture(QStringLiteral("icoInf01"), QRect(28, 28, 244, 84),
-                     design.preview
-                         ? heading(QStringLiteral("Anteprima di stampa"),
-                                   QStringLiteral("Questa operazione consente di visualizzare in anteprima i dati "
-                                                  "che appariranno in stampa."))
-                         : heading(QStringLiteral("Stampa scheda"),
-                                   QStringLiteral("Questa operazione provvederà a stampare la scheda corrente su "
-                                                  "carta con i dati immessi dall'utente.")),
-                     panel);
-    new DrawnPicture(QStringLiteral("imgLogo01"), QRect(280, 31, 51, 81), logo, panel);
-    const bool preview = design.preview;
-    new DrawnPicture(QStringLiteral("shpSepara"), QRect(26, 120, 311, preview ? 6 : 4),
-                     [preview](QPainter &p, const QRectF &r) {
-                         if (!preview) {
-                             p.fillRect(r, QColor(0x42, 0x7A, 0xA8));
-                             return;
-                         }
-                         QLinearGradient g(r.topLeft(), r.topRight());
-                         g.setColorAt(0, Palette::steelBlue());
-                         g.setColorAt(1, Qt::white);
-                         p.fillRect(r, g);
-                     }, panel);
-    new DrawnPicture(QStringLiteral("imgSezione04"), QRect(30, 140, 44, 44),
-                     [preview](QPainter &p, const QRectF &r) {
-                         Artwork::paint(p, r, preview ? Artwork::Icon::Preview : Artwork::Icon::Printer);
-                     }, panel);
-    const QString instruction =
-        preview ? QStringLiteral("Fare clic su Mostra anteprima per visualizzare il documento sullo schermo "
-                                 "prima di eseguire la stampa su carta.")
-                : QStringLiteral("Premere il pulsante Stampa per dare avvio alla stampa oppure premere Annulla "
-                                 "per annullare l'operazione.");
-    new DrawnPicture(QStringLiteral("icoInf02"), QRect(84, 140, 250, 44),
-                     [instruction](QPainter &p, const QRectF &r) {
-                         p.setFont(verdana(8));
-                         p.setPen(Qt::black);
-                         p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, instruction);
-                     }, panel);
+    new DrawnPicture(QLatin1String(heading.name), rectOf(heading),
+                     paintHeading(QString::fromUtf8(mode.title), QString::fromUtf8(mode.sentence)), panel);
+    new DrawnPicture(QLatin1String(logo.name), rectOf(logo), paintLogo, panel);
+    QRect band = rectOf(separator);
+    if (preview)
+        band.setHeight(previewSeparatorHeight);
+    new DrawnPicture(QLatin1String(separator.name), band, [preview](QPainter &p, const QRectF &r) {
+        if (!preview) {
+            p.fillRect(r, QColor(0x42, 0x7A, 0xA8));
+            return;
+        }
+        QLinearGradient g(r.topLeft(), r.topRight());
+        g.setColorAt(0, Palette::steelBlue());
+        g.setColorAt(1, Qt::white);
+        p.fillRect(r, g);
+    }, panel);
+    const Artwork::Icon icon = mode.icon;
+    new DrawnPicture(QLatin1String(operation.name), rectOf(operation),
+                     [icon](QPainter &p, const QRectF &r) { Artwork::paint(p, r, icon); }, panel);
+    const QString steps = QString::fromUtf8(mode.instruction);
+    new DrawnPicture(QLatin1String(instruction.name), rectOf(instruction), [steps](QPainter &p, const QRectF &r) {
+        p.setFont(verdana(textFont));
+        p.setPen(Qt::black);
+        p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, steps);
+    }, panel);
 
-    auto *avviso = new QLabel(panel);
-    avviso->setObjectName(QStringLiteral("lblAvviso"));
-    avviso->setWordWrap(true);
-    avviso->setFont(verdana(8, true));
-    avviso->setStyleSheet(QStringLiteral("color: red;"));
-    avviso->setGeometry(30, 190, 304, 38);
+    QLabel *avviso = FormKit::addLabel(panel, cutNotice);
     m_renderer = std::make_unique<PageRenderer>(m_page());
-    const bool textCut = !design.watchedBox.isEmpty() && m_renderer->overflows(design.watchedBox);
-    const bool dataCut = m_renderer->fillingsCut();
-    avviso->setText(textCut && dataCut
-                        ? QStringLiteral("Attenzione: il testo della dichiarazione e alcuni dati non entrano per "
-                                         "intero nei riquadri e verranno stampati solo in parte.")
-                    : textCut ? QStringLiteral("Attenzione: il testo della dichiarazione non entra per intero nel "
-                                               "riquadro e verrà stampato solo in parte.")
-                              : QStringLiteral("Attenzione: alcuni dati non entrano per intero nei riquadri e "
-                                               "verranno stampati solo in parte."));
-    avviso->setVisible(textCut || dataCut);
+    const bool textOver = !design.watchedBox.isEmpty() && m_renderer->overflows(design.watchedBox);
+    const bool dataOver = m_renderer->fillingsCut();
+    avviso->setText(QString::fromUtf8(textOver && dataOver ? textAndDataCut : textOver ? textCut : dataCut));
+    avviso->setVisible(textOver || dataOver);
 
-    auto *annulla = new QPushButton(QStringLiteral("Annulla"), panel);
-    annulla->setObjectName(QStringLiteral("btnAnnulla"));
-    auto *stampa = new QPushButton(preview ? QStringLiteral("Mostra anteprima") : QStringLiteral("Stampa"), panel);
-    stampa->setObjectName(QStringLiteral("btnStampa"));
-    for (QPushButton *b : {annulla, stampa}) {
-        b->setFont(verdana(9));
+    const QList<QPushButton *> added = FormKit::addButtons(this, panel, buttons);
+    added.last()->setText(QString::fromUtf8(mode.command));
+    for (QPushButton *b : added) {
         b->setCursor(Qt::PointingHandCursor);
         b->setAutoDefault(false);
     }
-    annulla->setGeometry(18, 243, 137, 28);
-    stampa->setGeometry(208, 243, 137, 28);
-    setTabOrder(annulla, stampa);
-    annulla->setFocus();
-    connect(annulla, &QPushButton::clicked, this, &QDialog::reject);
-    connect(stampa, &QPushButton::clicked, this, &PrintWindow::btnStampaClick);
+    setTabOrder(added.first(), added.last());
+    added.first()->setFocus();
 }
 
 PrintWindow::~PrintWindow() = default;

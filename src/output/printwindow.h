@@ -1,5 +1,6 @@
 #pragma once
 #include "core/output/printedpage.h"
+#include "ui/formkit.h"
 
 #include <QDialog>
 #include <QSize>
@@ -41,6 +42,8 @@ public:
 
 private:
     void btnStampaClick();
+
+    static const FormKit::Button<PrintWindow> buttons[];
 
     Design m_design;
     std::function<PrintedPage()> m_page;

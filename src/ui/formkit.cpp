@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPushButton>
 
 namespace {
 class Surface : public QWidget
@@ -74,6 +75,15 @@ QFont FormKit::verdana(int pointSize, bool bold)
     return f;
 }
 
+QFont FormKit::fontOf(const FontDesign &font)
+{
+    if (!font.family)
+        return verdana(font.points, font.bold);
+    QFont f(QLatin1String(font.family), font.points);
+    f.setBold(font.bold);
+    return f;
+}
+
 QLineEdit *FormKit::addBox(QWidget *panel, const BoxDesign &design, const QFont &boxFont, const QFont &labelFont)
 {
     auto *box = new QLineEdit(panel);
@@ -130,19 +140,60 @@ QWidget *FormKit::addSurface(QWidget *panel, const QString &name, const QRect &g
     return surface;
 }
 
-QLabel *FormKit::addStatusBar(QWidget *panel, const QRect &geometry)
+QLabel *FormKit::addStatusBar(QWidget *panel, const QRect &geometry, const QColor &fill, int inset)
 {
-    QWidget *bar = addSurface(panel, QStringLiteral("shpStato"), geometry, QColor(0x30, 0x30, 0xDD));
+    QWidget *bar = addSurface(panel, QStringLiteral("shpStato"), geometry, fill);
     auto *text = new QLabel(bar);
     text->setObjectName(QStringLiteral("panInfo"));
     QFont f(QStringLiteral("Tahoma"));
     f.setPointSize(12);
     text->setFont(f);
     text->setStyleSheet(QStringLiteral("color: white;"));
-    text->setGeometry(6, 0, geometry.width() - 12, geometry.height());
+    text->setGeometry(inset, 0, geometry.width() - 2 * inset, geometry.height());
     text->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
     text->setAttribute(Qt::WA_TransparentForMouseEvents);
     return text;
+}
+
+QPushButton *FormKit::addButton(QWidget *panel, const ButtonDesign &design)
+{
+    auto *button = new QPushButton(panel);
+    button->setObjectName(QLatin1String(design.control));
+    if (design.text)
+        button->setText(QString::fromUtf8(design.text));
+    if (design.font.points > 0)
+        button->setFont(fontOf(design.font));
+    button->setGeometry(rectOf(design));
+    return button;
+}
+
+QLabel *FormKit::addLabel(QWidget *panel, const LabelDesign &design)
+{
+    auto *label = new QLabel(panel);
+    label->setObjectName(QLatin1String(design.control));
+    if (design.text)
+        label->setText(QString::fromUtf8(design.text));
+    label->setFont(fontOf(design.font));
+    if (design.colour)
+        label->setStyleSheet(QStringLiteral("color: %1;").arg(QLatin1String(design.colour)));
+    if (design.alignment)
+        label->setAlignment(design.alignment);
+    label->setWordWrap(design.wordWrap);
+    if (design.width > 0) {
+        label->setGeometry(design.x, design.y, design.width, design.height);
+    } else {
+        label->move(design.x, design.y);
+        label->adjustSize();
+    }
+    return label;
+}
+
+QLabel *FormKit::addHiddenLabel(QWidget *panel, const char *name)
+{
+    auto *label = new QLabel(panel);
+    label->setObjectName(QLatin1String(name));
+    label->hide();
+    return label;
 }
 
 QString FormKit::focusColouringStyle()

@@ -13,6 +13,7 @@
 
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QWidget;
 class StatusHints;
 
@@ -56,6 +57,55 @@ struct SurfaceDesign
 };
 constexpr QRect rectOf(const SurfaceDesign &s) { return QRect(s.x, s.y, s.width, s.height); }
 
+// A font of the design: Verdana unless another family is named; 0 points
+// keeps the font the widget inherits from its window.
+struct FontDesign
+{
+    int points = 0;
+    bool bold = false;
+    const char *family = nullptr;
+};
+
+// A plain push button with its text (nullptr: set by the window) at its rect.
+struct ButtonDesign
+{
+    const char *control;
+    const char *text;
+    int x, y, width, height;
+    FontDesign font = {};
+};
+constexpr QRect rectOf(const ButtonDesign &b) { return QRect(b.x, b.y, b.width, b.height); }
+
+// A label with its text (nullptr: set by the window) at its rect, or at its
+// corner sized to the text when it has no width; coloured through the style
+// sheet when a colour is named.
+struct LabelDesign
+{
+    const char *control;
+    const char *text;
+    int x, y, width, height;
+    FontDesign font;
+    const char *colour = nullptr;
+    Qt::Alignment alignment = {};   // none: the label's own, left and centred vertically
+    bool wordWrap = false;
+};
+
+template <typename Window>
+struct Button
+{
+    ButtonDesign design;
+    void (Window::*handler)();
+};
+
+// A design moved by (dx, dy): the repeated rows of a window.
+template <typename Design>
+constexpr Design shifted(Design design, int dx, int dy)
+{
+    design.x += dx;
+    design.y += dy;
+    return design;
+}
+
 template <typename Window>
 struct Command
 {
@@ -75,6 +125,7 @@ struct SmallButton
 const char *sharedHint(const char *control);
 
 QFont verdana(int pointSize, bool bold = false);
+QFont fontOf(const FontDesign &font);
 
 // An edit box 22 pixels high with its caption label 18 pixels above it.
 QLineEdit *addBox(QWidget *panel, const BoxDesign &design, const QFont &boxFont, const QFont &labelFont);
@@ -87,8 +138,14 @@ PictureButton *addSmallButton(QWidget *panel, StatusHints *hints, const SmallBut
 QWidget *addSurface(QWidget *panel, const QString &name, const QRect &geometry, const QColor &fill,
                     const QColor &stroke = QColor(), int radius = 0);
 
-// The blue status bar with its white text panInfo.
-QLabel *addStatusBar(QWidget *panel, const QRect &geometry);
+// The status bar with its white text panInfo, `inset` pixels in from either end.
+QLabel *addStatusBar(QWidget *panel, const QRect &geometry, const QColor &fill = QColor(0x30, 0x30, 0xDD),
+                     int inset = 6);
+
+QPushButton *addButton(QWidget *panel, const ButtonDesign &design);
+QLabel *addLabel(QWidget *panel, const LabelDesign &design);
+// A label nobody sees: a value the window keeps for its code (lblMemory).
+QLabel *addHiddenLabel(QWidget *panel, const char *name);
 
 // Edit boxes of the archive windows: a sky-blue border, alice blue at rest,
 // yellow while the box has the focus.
@@ -101,6 +158,24 @@ void addCommands(Window *window, QWidget *panel, StatusHints *hints, const Comma
     for (const Command<Window> &command : table)
         QObject::connect(addCommand(panel, hints, command.design), &QAbstractButton::clicked, window,
                          command.handler);
+}
+
+template <typename Window>
+QPushButton *addButton(Window *window, QWidget *panel, const Button<Window> &button)
+{
+    QPushButton *added = addButton(panel, button.design);
+    QObject::connect(added, &QAbstractButton::clicked, window, button.handler);
+    return added;
+}
+
+// The push buttons of a table, each clicked into its handler, in the table's order.
+template <typename Window, std::size_t N>
+QList<QPushButton *> addButtons(Window *window, QWidget *panel, const Button<Window> (&table)[N])
+{
+    QList<QPushButton *> added;
+    for (const Button<Window> &button : table)
+        added.append(addButton(window, panel, button));
+    return added;
 }
 
 template <typename Window, std::size_t N>
