@@ -1,5 +1,6 @@
 #include "attachments/attachmentswindow.h"
 
+#include "attachments/attachmentsform.h"
 #include "core/storage/cp1252.h"
 #include "core/storage/programfolder.h"
 #include "core/storage/savefile.h"
@@ -48,6 +49,11 @@ constexpr int nameCapacity = 250;
 constexpr qint64 copyBlock = 1 << 20;
 constexpr qint64 largeFile = 4 << 20;   // copies above this show their progress
 
+QString twoDigits(int n)
+{
+    return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+}
+
 // What follows the last "/" or "\": a stored name never leads out of the folder.
 QString bareName(const QString &stored)
 {
@@ -89,71 +95,70 @@ void paintEraser(QPainter &p, const QRectF &r)
 
 } // namespace
 
+const FormKit::Button<AttachmentsWindow> AttachmentsWindow::closingButtons[] = {
+    {AttachmentsForm::cancel, &AttachmentsWindow::reject},
+    {AttachmentsForm::apply, &AttachmentsWindow::apply},
+};
+
 AttachmentsWindow::AttachmentsWindow(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
+    using namespace AttachmentsForm;
     setObjectName(QStringLiteral("frmAllegaCartella"));
-    setWindowTitle(QStringLiteral(" Allega file"));
-    setFixedSize(634, 534);
+    setWindowTitle(QString::fromUtf8(caption));
+    setFixedSize(windowWidth, windowHeight);
 
-    new DrawnPicture(QStringLiteral("imgLogo"), QRect(20, 20, 543, 49), paintBanner, this);
+    new DrawnPicture(QLatin1String(banner.name), rectOf(banner), paintBanner, this);
+    m_memory = FormKit::addHiddenLabel(this, memory);
 
-    m_memory = new QLabel(this);
-    m_memory->setObjectName(QStringLiteral("lblMemory"));
-    m_memory->hide();
-
-    const QFont labelFont(QStringLiteral("Arial"), 9);
-    QFont nameFont(QStringLiteral("Arial"), 9);
-    nameFont.setBold(true);
-    const QFont descriptionFont = FormKit::verdana(12, true);
+    const QFont nameFont = FormKit::fontOf(fileFont);
+    const QFont descFont = FormKit::fontOf(descriptionFont);
     QList<QWidget *> tabOrder;
-    for (int i = 0; i < 3; ++i) {
-        const int top = 120 * i;
-        const QString n = QStringLiteral("%1").arg(i + 1, 2, 10, QLatin1Char('0'));
-        FormKit::addSurface(this, QStringLiteral("shpGruppo") + n, QRect(16, 80 + top, 577, 113), Qt::white,
-                            QColor(0xA0, 0xB8, 0xD0), 4);
+    for (int i = 0; i < slotCount; ++i) {
+        const int top = slotStep * i;
+        const QString n = twoDigits(i + 1);
+        const auto numbered = [&n](QWidget *w) { w->setObjectName(w->objectName() + n); };
+        const auto place = [top](const SurfaceDesign &d) { return rectOf(FormKit::shifted(d, 0, top)); };
+        FormKit::addSurface(this, QLatin1String(group.name) + n, place(group), Qt::white, QColor(0xA0, 0xB8, 0xD0),
+                            4);
 
-        auto *nameLabel = new QLabel(QStringLiteral("Nome %1° file allegato:").arg(i + 1), this);
-        nameLabel->setObjectName(QStringLiteral("lblCampo%1").arg(2 * i + 1, 2, 10, QLatin1Char('0')));
-        nameLabel->setFont(labelFont);
-        nameLabel->move(28, 90 + top);
-        nameLabel->adjustSize();
+        const auto addCaption = [&](const LabelDesign &design, int number) {
+            QLabel *label = FormKit::addLabel(this, FormKit::shifted(design, 0, top));
+            label->setObjectName(label->objectName() + twoDigits(number));
+            label->setText(label->text().arg(i + 1));
+            label->adjustSize();
+        };
+        addCaption(nameCaption, 2 * i + 1);
 
         auto *file = new QLineEdit(this);
-        file->setObjectName(QStringLiteral("txtFile") + n);
-        file->setGeometry(28, 108 + top, 338, 22);
+        file->setObjectName(QLatin1String(fileBox.name) + n);
+        file->setGeometry(place(fileBox));
         file->setFont(nameFont);
         file->setReadOnly(true);
         m_files[i] = file;
 
-        auto *eraser = new PictureButton(QStringLiteral("imgCancella") + n, paintEraser, this);
-        eraser->setGeometry(370, 108 + top, 22, 22);
-        connect(eraser, &QAbstractButton::clicked, file, &QLineEdit::clear);
+        auto *rubber = new PictureButton(QLatin1String(eraser.name) + n, paintEraser, this);
+        rubber->setGeometry(place(eraser));
+        connect(rubber, &QAbstractButton::clicked, file, &QLineEdit::clear);
 
-        auto *sfoglia = new QPushButton(QStringLiteral("Sfoglia..."), this);
-        sfoglia->setObjectName(QStringLiteral("btnSfoglia") + n);
-        sfoglia->setGeometry(400, 104 + top, 86, 28);
+        QPushButton *sfoglia = FormKit::addButton(this, FormKit::shifted(browseButton, 0, top));
+        numbered(sfoglia);
         connect(sfoglia, &QPushButton::clicked, this, [this, i] { browse(i); });
 
-        auto *apri = new QPushButton(QStringLiteral("Apri"), this);
-        apri->setObjectName(QStringLiteral("btnApri") + n);
-        apri->setGeometry(494, 104 + top, 86, 28);
+        QPushButton *apri = FormKit::addButton(this, FormKit::shifted(openButton, 0, top));
+        numbered(apri);
         apri->setEnabled(false);
         connect(apri, &QPushButton::clicked, this, [this, i] { open(i); });
         m_open[i] = apri;
         connect(file, &QLineEdit::textChanged, apri,
                 [apri](const QString &text) { apri->setEnabled(!Text::trimmed(text).isEmpty()); });
 
-        auto *descLabel = new QLabel(QStringLiteral("Descrizione %1° file allegato:").arg(i + 1), this);
-        descLabel->setObjectName(QStringLiteral("lblCampo%1").arg(2 * i + 2, 2, 10, QLatin1Char('0')));
-        descLabel->setFont(labelFont);
-        descLabel->move(28, 140 + top);
-        descLabel->adjustSize();
+        addCaption(descriptionCaption, 2 * i + 2);
 
         auto *description = new QLineEdit(this);
-        description->setObjectName(QStringLiteral("txtDesc") + n);
-        description->setGeometry(28, 158 + top, 552, 22);
-        description->setFont(descriptionFont);
+        description->setObjectName(QLatin1String(descriptionBox.name) + n);
+        description->setGeometry(place(descriptionBox));
+        description->setFont(descFont);
         description->setMaxLength(nameCapacity);
         description->setValidator(new Cp1252Validator(description));
         description->setStyleSheet(QStringLiteral("QLineEdit { padding: 0px 2px; }"));
@@ -162,21 +167,14 @@ AttachmentsWindow::AttachmentsWindow(QWidget *parent)
         tabOrder << file << sfoglia << apri << description;
     }
 
-    auto *annulla = new QPushButton(QStringLiteral("Annulla"), this);
-    annulla->setObjectName(QStringLiteral("btnAnnulla"));
-    annulla->setGeometry(312, 456, 126, 32);
-    connect(annulla, &QPushButton::clicked, this, &AttachmentsWindow::reject);
-    auto *applica = new QPushButton(QStringLiteral("Applica e chiudi"), this);
-    applica->setObjectName(QStringLiteral("btnApplica"));
-    applica->setGeometry(447, 456, 154, 32);
-    connect(applica, &QPushButton::clicked, this, &AttachmentsWindow::apply);
-    tabOrder << annulla << applica;
+    for (QPushButton *button : FormKit::addButtons(this, this, closingButtons))
+        tabOrder << button;
     for (int i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
     m_progress = new QProgressBar(this);
-    m_progress->setObjectName(QStringLiteral("pgbCopia"));
-    m_progress->setGeometry(28, 462, 270, 20);
+    m_progress->setObjectName(QLatin1String(progress.name));
+    m_progress->setGeometry(rectOf(progress));
     m_progress->hide();
 }
 

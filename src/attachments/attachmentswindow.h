@@ -1,4 +1,6 @@
 #pragma once
+#include "ui/formkit.h"
+
 #include <QDialog>
 #include <QStringList>
 
@@ -35,6 +37,8 @@ private:
     void open(int slot);
     void apply();
     bool copyInto(const QString &from, const QString &to);
+
+    static const FormKit::Button<AttachmentsWindow> closingButtons[];
 
     QLabel *m_memory;
     QLineEdit *m_files[3];

@@ -5,6 +5,7 @@
 #include "core/storage/recordlayout.h"
 #include "core/storage/text.h"
 #include "output/listprintout.h"
+#include "search/searchform.h"
 #include "search/searchpictures.h"
 #include "ui/archivewindow.h"
 #include "ui/backdrop.h"
@@ -24,9 +25,10 @@
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 
+#include <iterator>
+
 namespace {
 
-constexpr QSize windowSize(862, 560);
 constexpr int sliceMs = 40;
 
 int quietSpanMs = 250;
@@ -39,7 +41,7 @@ const QString emptyListNotice = QStringLiteral("Ricerca non applicabile: la list
 
 QFont listFont()
 {
-    QFont font(QStringLiteral("Courier New"), 12);
+    QFont font(QStringLiteral("Courier New"), SearchForm::listPoints);
     font.setStyleHint(QFont::Monospace);
     font.setFixedPitch(true);
     return font;
@@ -59,24 +61,17 @@ public:
     }
 };
 
-QPushButton *addButton(QWidget *panel, const char *name, const QString &text, const QRect &geometry)
-{
-    auto *button = new QPushButton(text, panel);
-    button->setObjectName(QLatin1String(name));
-    button->setFont(FormKit::verdana(10, true));
-    button->setGeometry(geometry);
-    return button;
-}
-
-QLabel *addHidden(QWidget *panel, const char *name)
-{
-    auto *label = new QLabel(panel);
-    label->setObjectName(QLatin1String(name));
-    label->hide();
-    return label;
-}
-
 } // namespace
+
+const FormKit::Button<SearchWindow> SearchWindow::filterButtons[] = {
+    {SearchForm::closeFilters, &SearchWindow::reject},
+    {SearchForm::search, &SearchWindow::btnCercaClick},
+};
+const FormKit::Button<SearchWindow> SearchWindow::findButton = {SearchForm::find, &SearchWindow::btnTrovaClick};
+const FormKit::Button<SearchWindow> SearchWindow::resultButtons[] = {
+    {SearchForm::closeResults, &SearchWindow::reject},
+    {SearchForm::print, &SearchWindow::btnStampaClick},
+};
 
 void SearchWindow::setPacing(int quietMs, qint64 recordsPerSlice)
 {
@@ -87,29 +82,30 @@ void SearchWindow::setPacing(int quietMs, qint64 recordsPerSlice)
 SearchWindow::SearchWindow(const Design &design, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_design(design)
 {
+    using namespace SearchForm;
     setObjectName(QLatin1String(design.name));
     setWindowTitle(design.caption);
-    setFixedSize(windowSize);
-    setFont(FormKit::verdana(9));
+    setFixedSize(windowWidth, windowHeight);
+    setFont(FormKit::fontOf(windowFont));
 
-    QWidget *page = Backdrop::fill(this, Palette::steelBlue(), windowSize);
+    QWidget *page = Backdrop::fill(this, Palette::steelBlue(), QSize(windowWidth, windowHeight));
     if (!design.filters.isEmpty()) {
         m_filterPanel = new QWidget(page);
-        m_filterPanel->setObjectName(QStringLiteral("panAvvio"));
-        m_filterPanel->setGeometry(QRect(QPoint(0, 0), windowSize));
+        m_filterPanel->setObjectName(QLatin1String(filterPanel.name));
+        m_filterPanel->setGeometry(rectOf(filterPanel));
         buildFilterPanel(m_filterPanel);
-        m_memory = addHidden(page, "lblMemory");
-        m_filled = addHidden(page, "lblConta");
+        m_memory = FormKit::addHiddenLabel(page, memory);
+        m_filled = FormKit::addHiddenLabel(page, filledCount);
     }
     m_resultPanel = new QWidget(page);
-    m_resultPanel->setObjectName(QStringLiteral("panContainer"));
-    m_resultPanel->setGeometry(QRect(QPoint(0, 0), windowSize));
+    m_resultPanel->setObjectName(QLatin1String(resultPanel.name));
+    m_resultPanel->setGeometry(rectOf(resultPanel));
     buildResultPanel(m_resultPanel);
     m_resultPanel->setVisible(!m_filterPanel);
     if (!m_filterPanel) {
         if (design.opening == Opening::ImportPersonalData)
-            m_memory = addHidden(page, "lblMemory");
-        buildBusyNotice(m_resultPanel, 500);
+            m_memory = FormKit::addHiddenLabel(page, memory);
+        buildBusyNotice(m_resultPanel, summaryNoticeTop);
     }
 
     m_slices.setInterval(0);
@@ -123,26 +119,26 @@ SearchWindow::~SearchWindow() = default;
 
 void SearchWindow::buildFilterPanel(QWidget *panel)
 {
-    new DrawnPicture(QStringLiteral("imgIstruzioni"), QRect(20, 14, 822, 92),
+    using namespace SearchForm;
+    new DrawnPicture(QLatin1String(filterInstructions.name), rectOf(filterInstructions),
                      SearchPictures::filterInstructions(), panel);
 
-    const QFont labelFont = FormKit::verdana(12, true);
-    const QFont boxFont = FormKit::verdana(11);
+    const QFont boxFont = FormKit::fontOf(filterFont);
+    const int columns = int(std::size(filterColumns));
     for (int i = 0; i < m_design.filters.size(); ++i) {
         const FilterDesign &f = m_design.filters[i];
-        const int x = i % 2 == 0 ? 40 : 452;
-        const int y = 124 + (i / 2) * 64;
-        const QRect boxRect(x, y + 24, 370, 28);
+        const int x = filterColumns[i % columns];
+        const int y = filterTop + (i / columns) * filterRowStep;
+        const QRect boxRect(x, y + boxOffset, filterWidth, boxHeight);
+        const QByteArray field = QByteArray(f.box).mid(3);
 
-        auto *label = new QLabel(QString::fromUtf8(f.label), panel);
-        label->setObjectName(QStringLiteral("lbl") + QString::fromLatin1(f.box).mid(3));
-        label->setFont(labelFont);
-        label->setStyleSheet(QStringLiteral("color: #10243A;"));
-        label->setGeometry(x, y, 370, 22);
+        const QByteArray caption = "lbl" + field;
+        FormKit::addLabel(panel, {caption.constData(), f.label, x, y, filterWidth, captionHeight, captionFont,
+                                  captionColour});
 
         auto *highlight = new QWidget(panel);
-        highlight->setObjectName(QStringLiteral("eff") + QString::fromLatin1(f.box).mid(3));
-        highlight->setGeometry(boxRect.adjusted(-4, -4, 4, 4));
+        highlight->setObjectName(QLatin1String("eff" + field));
+        highlight->setGeometry(boxRect.adjusted(-highlightMargin, -highlightMargin, highlightMargin, highlightMargin));
         highlight->setStyleSheet(QStringLiteral("background: #FFFF00; border-radius: 3px;"));
         highlight->setAttribute(Qt::WA_StyledBackground);
         highlight->hide();
@@ -152,61 +148,55 @@ void SearchWindow::buildFilterPanel(QWidget *panel)
         box->setObjectName(QLatin1String(f.box));
         box->setFont(boxFont);
         box->setGeometry(boxRect);
-        box->setMaxLength(250);
+        box->setMaxLength(boxCapacity);
         box->installEventFilter(this);
         m_filterBoxes.append(box);
     }
     for (int i = 1; i < m_filterBoxes.size(); ++i)
         setTabOrder(m_filterBoxes[i - 1], m_filterBoxes[i]);
 
-    m_cancel = addButton(panel, "btnAnnulla", QStringLiteral("Chiudi"), QRect(40, 506, 130, 34));
-    m_search = addButton(panel, "btnCerca", QStringLiteral("Cerca"), QRect(692, 506, 130, 34));
+    const QList<QPushButton *> buttons = FormKit::addButtons(this, panel, filterButtons);
+    m_cancel = buttons.first();
+    m_search = buttons.last();
     m_cancel->setAutoDefault(false);
     m_search->setAutoDefault(false);
-    buildBusyNotice(panel, 448);
+    buildBusyNotice(panel, filterNoticeTop);
 
     // The notice goes up as soon as the button is pressed, before the reading starts.
     connect(m_search, &QPushButton::pressed, this, [this] { m_wait->show(); m_wait->repaint(); });
-    connect(m_search, &QPushButton::clicked, this, &SearchWindow::btnCercaClick);
-    connect(m_cancel, &QPushButton::clicked, this, &SearchWindow::reject);
 }
 
 void SearchWindow::buildBusyNotice(QWidget *panel, int top)
 {
-    m_wait = new QLabel(QStringLiteral("Ricerca schede in corso. Attendere..."), panel);
-    m_wait->setObjectName(QStringLiteral("lblAttendere"));
-    m_wait->setFont(FormKit::verdana(12, true));
-    m_wait->setStyleSheet(QStringLiteral("color: #8B0000;"));
-    m_wait->setAlignment(Qt::AlignCenter);
-    m_wait->setGeometry(180, top, 502, 24);
+    m_wait = FormKit::addLabel(panel, FormKit::shifted(SearchForm::busyNotice, 0, top));
     m_wait->hide();
 
     m_progress = new QProgressBar(panel);
-    m_progress->setObjectName(QStringLiteral("prgRicerca"));
-    m_progress->setGeometry(231, top + 28, 400, 18);
+    m_progress->setObjectName(QLatin1String(SearchForm::busyProgress.name));
+    m_progress->setGeometry(rectOf(FormKit::shifted(SearchForm::busyProgress, 0, top)));
     m_progress->setTextVisible(false);
     m_progress->hide();
 }
 
 void SearchWindow::buildResultPanel(QWidget *panel)
 {
-    new DrawnPicture(QStringLiteral("imgBanner"), QRect(20, 10, 822, 46),
-                     SearchPictures::banner(m_design.banner), panel);
-    new DrawnPicture(QStringLiteral("imgTrova"), QRect(20, 64, 822, 56),
+    using namespace SearchForm;
+    new DrawnPicture(QLatin1String(banner.name), rectOf(banner), SearchPictures::banner(m_design.banner), panel);
+    new DrawnPicture(QLatin1String(SearchForm::findInstructions.name), rectOf(SearchForm::findInstructions),
                      SearchPictures::findInstructions(), panel);
 
     m_find = new QLineEdit(panel);
-    m_find->setObjectName(QStringLiteral("txtTrova"));
-    m_find->setFont(FormKit::verdana(12, true));
-    m_find->setGeometry(150, 128, 440, 30);
-    m_find->setMaxLength(250);
+    m_find->setObjectName(QLatin1String(findBox.name));
+    m_find->setFont(FormKit::fontOf(findFont));
+    m_find->setGeometry(rectOf(findBox));
+    m_find->setMaxLength(boxCapacity);
     m_find->installEventFilter(this);
-    m_findButton = addButton(panel, "btnTrova", QStringLiteral("Trova"), QRect(602, 127, 110, 32));
+    m_findButton = FormKit::addButton(this, panel, findButton);
 
     m_model = new ListModel(this);
     m_list = new QListView(panel);
-    m_list->setObjectName(QStringLiteral("lstRecords"));
-    m_list->setGeometry(20, 168, 822, 300);
+    m_list->setObjectName(QLatin1String(list.name));
+    m_list->setGeometry(rectOf(list));
     m_list->setFont(listFont());
     m_list->setUniformItemSizes(true);
     m_list->setModel(m_model);
@@ -220,31 +210,15 @@ void SearchWindow::buildResultPanel(QWidget *panel)
     m_list->setTextElideMode(Qt::ElideNone);
     m_list->setStyleSheet(QStringLiteral("QListView { color: black; background: white; }"));
 
-    auto *hint = new QLabel(QStringLiteral("Fare doppio clic su una voce in elenco per richiamare la scheda"), panel);
-    hint->setObjectName(QStringLiteral("lblRigo03"));
-    hint->setFont(FormKit::verdana(10, true));
-    hint->setStyleSheet(QStringLiteral("color: #DC143C;"));
-    hint->setAlignment(Qt::AlignCenter);
-    hint->setGeometry(20, 472, 822, 20);
+    FormKit::addLabel(panel, listHint);
 
-    auto *close = addButton(panel, "btnChiudi", QStringLiteral("Chiudi"), QRect(20, 506, 130, 34));
-    auto *print = addButton(panel, "btnStampa", QStringLiteral("Stampa"), QRect(712, 506, 130, 34));
-    for (QPushButton *b : {close, print})
+    for (QPushButton *b : FormKit::addButtons(this, panel, resultButtons))
         b->setAutoDefault(false);
     m_findButton->setAutoDefault(false);
 
-    if (!m_design.filters.isEmpty()) {
-        m_count = new QLabel(panel);
-        m_count->setObjectName(QStringLiteral("lblTrovate"));
-        m_count->setFont(FormKit::verdana(10, true));
-        m_count->setStyleSheet(QStringLiteral("color: #10243A;"));
-        m_count->setAlignment(Qt::AlignCenter);
-        m_count->setGeometry(160, 506, 542, 34);
-    }
+    if (!m_design.filters.isEmpty())
+        m_count = FormKit::addLabel(panel, count);
 
-    connect(m_findButton, &QPushButton::clicked, this, &SearchWindow::btnTrovaClick);
-    connect(print, &QPushButton::clicked, this, &SearchWindow::btnStampaClick);
-    connect(close, &QPushButton::clicked, this, &SearchWindow::reject);
     connect(m_list, &QListView::doubleClicked, this, &SearchWindow::lstRecordsDoubleClick);
 }
 

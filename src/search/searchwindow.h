@@ -1,6 +1,7 @@
 #pragma once
 #include "core/search/archivescan.h"
 #include "core/search/findinlist.h"
+#include "ui/formkit.h"
 
 #include <QDialog>
 #include <QList>
@@ -80,6 +81,10 @@ private:
     void buildFilterPanel(QWidget *panel);
     void buildResultPanel(QWidget *panel);
     void buildBusyNotice(QWidget *panel, int top);
+
+    static const FormKit::Button<SearchWindow> filterButtons[];
+    static const FormKit::Button<SearchWindow> findButton;
+    static const FormKit::Button<SearchWindow> resultButtons[];
 
     void btnCercaClick();
     void btnTrovaClick();

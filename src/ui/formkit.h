@@ -57,8 +57,8 @@ struct SurfaceDesign
 };
 constexpr QRect rectOf(const SurfaceDesign &s) { return QRect(s.x, s.y, s.width, s.height); }
 
-// A font of the design: Verdana unless another family is named; 0 points
-// keeps the font the widget inherits from its window.
+// A font of the design: Verdana unless another family is named. A button
+// with 0 points keeps the font it inherits from its window.
 struct FontDesign
 {
     int points = 0;
