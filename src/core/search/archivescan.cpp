@@ -5,6 +5,7 @@
 #include <deque>
 #include <mutex>
 #include <thread>
+#include <utility>
 
 namespace {
 // Blocks of about 1 MiB between the reader and the worker: enough for the
@@ -15,6 +16,11 @@ constexpr size_t blocksInFlight = 12;
 // processor costs, on a virtual machine above all, about as much as
 // building the lines of a block.
 constexpr size_t wakeFor = 6;
+// A block with at most one line in this many records has its lines built
+// by the reader: handing a block on costs more than building a few lines.
+constexpr size_t sparseShare = 8;
+// Lines built by the reader go to the worker in batches of this many.
+constexpr size_t builtBatch = 4096;
 
 template <typename Ready>
 bool waitFor(std::condition_variable &changed, std::unique_lock<std::mutex> &lock, QDeadlineTimer deadline,
@@ -84,6 +90,7 @@ bool ArchiveScan::open()
     m_failed = false;
     m_holding = false;
     m_workerBehind = false;
+    m_built.clear();
     m_open = m_file.open();
     if (!m_open)
         return false;
@@ -97,7 +104,6 @@ bool ArchiveScan::open()
     // Every record will be listed: one allocation instead of a growing array.
     if (m_selection == Selection::Filters && m_filter.filledCount() == 0)
         m_lines->runs.reserve(size_t(m_total));
-    m_lines->worker = std::thread([this] { buildLines(); });
     return true;
 }
 
@@ -133,21 +139,23 @@ ArchiveScan::Progress ArchiveScan::step(qint64 maxRecords, QDeadlineTimer deadli
         }
         // The records are selected here, while they are in this processor's
         // cache; a block with none selected is read over again at once, so
-        // a narrow search hardly ever wakes the worker.
+        // a narrow search never starts the worker.
         std::vector<int> chosen;
         for (int i = 0; i < int(got); ++i) {
             if (selected(QByteArrayView(m_block).sliced(i * size, size)))
                 chosen.push_back(i);
         }
-        if (!chosen.empty() && m_workerBehind) {
-            // The worker has more than it can take: the lines of this block
-            // are built here, and the block is read over again at once.
-            std::vector<ListEntry> lines;
-            lines.reserve(chosen.size());
+        if (!chosen.empty() && (m_workerBehind || chosen.size() * sparseShare <= size_t(got))) {
+            // A block with few lines, or one the worker could not take yet:
+            // its lines are built here, and the block is read over again at
+            // once, which keeps it in this processor's cache.
             for (int i : chosen)
-                lines.push_back({ListLine::build(m_kind, QByteArrayView(m_block).sliced(i * size, size)), m_read + 1 + i});
-            handOn({}, m_read + 1, {}, std::move(lines));
+                m_built.push_back({ListLine::build(m_kind, QByteArrayView(m_block).sliced(i * size, size)),
+                                   m_read + 1 + i});
+            if (m_built.size() >= builtBatch)
+                handOnBuilt();
         } else if (!chosen.empty()) {
+            handOnBuilt();   // lines stay in file order
             handOn(std::move(m_block), m_read + 1, std::move(chosen), {});
             m_holding = false;
         }
@@ -179,7 +187,8 @@ std::vector<ListEntry> ArchiveScan::takeSorted()
     if (!m_lines)
         return {};
     linesReady(QDeadlineTimer::Forever);
-    m_lines->worker.join();
+    if (m_lines->worker.joinable())
+        m_lines->worker.join();
     return m_lines->runs.take();
 }
 
@@ -201,8 +210,18 @@ bool ArchiveScan::takeBuffer(QByteArray *buffer, QDeadlineTimer deadline)
     return true;
 }
 
+void ArchiveScan::handOnBuilt()
+{
+    if (!m_built.empty())
+        handOn({}, 0, {}, std::exchange(m_built, {}));
+}
+
+// The worker starts with the first lines handed on: a narrow search, whose
+// few lines the reader builds, never starts it.
 void ArchiveScan::handOn(QByteArray &&block, qint64 first, std::vector<int> &&chosen, std::vector<ListEntry> &&built)
 {
+    if (!m_lines->worker.joinable())
+        m_lines->worker = std::thread([this] { buildLines(); });
     bool wake;
     {
         std::lock_guard<std::mutex> lock(m_lines->mutex);
@@ -223,6 +242,13 @@ void ArchiveScan::endReading()
 {
     m_file.close();
     m_open = false;
+    if (!m_lines->worker.joinable()) {
+        // No block went to a worker: the few lines are ranked here.
+        m_lines->runs.add(std::exchange(m_built, {}));
+        m_lines->done = true;
+        return;
+    }
+    handOnBuilt();
     {
         std::lock_guard<std::mutex> lock(m_lines->mutex);
         m_lines->noMore = true;

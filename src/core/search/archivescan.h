@@ -18,7 +18,8 @@
 // The caller's thread reads a block at a time and selects its records; a
 // worker builds and ranks the lines of the records selected and merges the
 // sorted blocks while the next ones are read, so a whole archive takes
-// little more than its reading.
+// little more than its reading. The few lines of a sparse block are built
+// by the reader, which keeps its block: a narrow search runs on one thread.
 class ArchiveScan
 {
 public:
@@ -59,6 +60,7 @@ private:
     bool selected(QByteArrayView record) const;
     void buildLines();   // the worker
     bool takeBuffer(QByteArray *buffer, QDeadlineTimer deadline);
+    void handOnBuilt();
     void handOn(QByteArray &&block, qint64 first, std::vector<int> &&chosen, std::vector<ListEntry> &&built);
     void wakeWorker();
     void endReading();
@@ -75,5 +77,6 @@ private:
     QByteArray m_block;       // the reader's block, while it holds one
     bool m_holding = false;
     bool m_workerBehind = false;   // so the reader builds the next lines itself
+    std::vector<ListEntry> m_built;   // lines the reader built, not yet handed on
     std::unique_ptr<Lines> m_lines;
 };

@@ -396,8 +396,8 @@ void TestSearchCore::runsMergeAsStableSort()
 }
 
 // Archives of several read blocks, read in slices that end anywhere, with
-// equal lines in different blocks: every selected record once, in the
-// order of a plain stable sort of its lines.
+// equal lines in different blocks, dense and sparse: every selected record
+// once, in the order of a plain stable sort of its lines.
 void TestSearchCore::scanAcrossBlocks_data()
 {
     QTest::addColumn<bool>("declarations");
@@ -416,11 +416,13 @@ void TestSearchCore::scanAcrossBlocks()
     const char *names[] = {"Rossi Mario", "ROSSI MARIO", "Bianchi Anna", "Esposito Giulia Maria Teresa di Napoli"};
     QList<QByteArray> records;
     std::vector<ListEntry> expected;
-    const int count = declarations ? 420 : 700;   // a little over three and two blocks
+    const int count = declarations ? 1100 : 2200;   // about eight blocks
     for (int i = 0; i < count; ++i) {
         const QString name = QLatin1String(names[(i * 7) % 4]) + QString::number(i % 3);
-        // Every third record selected, and none in a long stretch.
-        const bool chosen = i % 3 == 0 && (i < 300 || i > 600);
+        // Every third record selected for two blocks, then every twentieth
+        // (lines the reader builds itself), then none, then every third.
+        const int stretch = i * 4 / count;
+        const bool chosen = stretch == 1 ? i % 20 == 0 : stretch != 2 && i % 3 == 0;
         QByteArray r = declarations
                 ? declaration(name, {{D::Consegnata, chosen ? QStringLiteral("No") : QStringLiteral("OK")}})
                 : card(name, {{A::Questioni, chosen ? QStringLiteral("sospeso") : QString()}});
