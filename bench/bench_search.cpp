@@ -20,6 +20,8 @@
 #include <QFile>
 #include <QStorageInfo>
 #include <QTemporaryDir>
+#include <QThread>
+#include <QWindow>
 
 #include <sys/resource.h>
 #include <unistd.h>
@@ -140,13 +142,33 @@ struct WindowTimes
 {
     double listed = 1e9;     // click (or show) until the sorted list is painted
     int lines = 0;
-    double opened = 1e9;     // double-click until the record is painted
+    double opened = 1e9;     // double-click until the record is painted and the window goes
+    double gone = 1e9;       // double-click until the window is destroyed
     double shownOnly = 1e9;  // the record read and shown by showRecord, painted
+};
+
+// The time on `clock` when the watched window starts to hide.
+class HideClock : public QObject
+{
+public:
+    HideClock(QWidget *window, const QElapsedTimer &clock) : m_clock(clock) { window->installEventFilter(this); }
+    double at = 0;
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Hide && at == 0)
+            at = m_clock.nsecsElapsed() / 1e6;
+        return false;
+    }
+
+private:
+    const QElapsedTimer &m_clock;
 };
 
 // Shows the window as the archive window does; a search is given `filter`
 // in txtNome and clicked. Once the list is painted, its middle line is
-// double-clicked; the time runs until `target` has repainted the record.
+// double-clicked; the time runs until the search window hides, which it does
+// once `target` has painted the record, and on until it is destroyed.
 void timeWindow(BenchDialogs &seam, const std::function<void()> &open, ArchiveWindow *target,
                 const char *archive, int recordSize, const char *filter, WindowTimes *times)
 {
@@ -169,14 +191,19 @@ void timeWindow(BenchDialogs &seam, const std::function<void()> &open, ArchiveWi
         times->lines = list->model()->rowCount();
         const QModelIndex middle = list->model()->index(times->lines / 2, 0);
         list->setCurrentIndex(middle);
+        HideClock hidden(w, t);
         t.restart();
         emit list->doubleClicked(middle);
+        times->opened = qMin(times->opened, hidden.at);
         return int(QDialog::Accepted);
     };
     open();   // the window closes and is destroyed
-    target->repaint();
-    times->opened = qMin(times->opened, t.nsecsElapsed() / 1e6);
+    times->gone = qMin(times->gone, t.nsecsElapsed() / 1e6);
 
+    // The same record shown and painted by hand, once the list given up has
+    // been freed and the window has nothing else to do.
+    QThread::msleep(100);
+    QCoreApplication::processEvents();
     t.restart();
     ArchiveFile file(QLatin1String(archive), recordSize);
     QByteArray bytes;
@@ -186,6 +213,14 @@ void timeWindow(BenchDialogs &seam, const std::function<void()> &open, ArchiveWi
     target->showRecord(1, bytes);
     target->repaint();
     times->shownOnly = qMin(times->shownOnly, t.nsecsElapsed() / 1e6);
+}
+
+// Until the window is on screen: a repaint before that paints nothing.
+void showExposed(QWidget *window)
+{
+    window->show();
+    while (!window->windowHandle()->isExposed())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
 double cpuMs()
@@ -230,7 +265,7 @@ int main(int argc, char **argv)
     view.resize(900, 400);
     view.show();
     FrmAnagrafica registry;
-    registry.show();
+    showExposed(&registry);
     QTemporaryDir dir;
     ProgramFolder::setPath(dir.path());
     const QString path = ProgramFolder::file(QLatin1String(ArchiveNames::registry));
@@ -271,12 +306,13 @@ int main(int argc, char **argv)
     BenchDialogs seam;
     Dialogs::install(&seam);
     DeclarationWindow cert(DeclarationKind::SelfCertification);
-    cert.show();
+    showExposed(&cert);
     const QString certPath = ProgramFolder::file(QLatin1String(ArchiveNames::selfCertifications));
     std::printf("Each figure the best of three, in ms; x: times the plain read of the same archive.\n"
-                "open: double-click until the record is painted; show: the record read, shown and painted.\n");
-    std::printf("%-13s %8s %7s %13s %13s %13s %9s %7s %7s\n", "archive", "records", "read", "filtered  x",
-                "all  x", "summary  x", "peak MiB", "open", "show");
+                "open: double-click until the record is painted and the window hides; gone: until it is destroyed;\n"
+                "show: the record read, shown and painted.\n");
+    std::printf("%-13s %8s %7s %13s %13s %13s %9s %7s %7s %7s\n", "archive", "records", "read", "filtered  x",
+                "all  x", "summary  x", "peak MiB", "open", "gone", "show");
     for (int cards : std::as_const(sizes)) {
         // The declarations, twice the size of a card, are timed up to 300,000.
         const bool declarations = cards <= 300000;
@@ -314,11 +350,12 @@ int main(int argc, char **argv)
                 timeWindow(seam, summary, target, archive, size, "", &row.summary);
             }
             const double open = qMax(row.filtered.opened, qMax(row.all.opened, row.summary.opened));
-            const double show = qMin(row.filtered.shownOnly, qMin(row.all.shownOnly, row.summary.shownOnly));
-            std::printf("%-13s %8d %7.0f %7.0f %5.2f %7.0f %5.2f %7.0f %5.2f %9.1f %7.2f %7.2f\n", row.name, cards,
+            const double gone = qMax(row.filtered.gone, qMax(row.all.gone, row.summary.gone));
+            const double show = qMax(row.filtered.shownOnly, qMax(row.all.shownOnly, row.summary.shownOnly));
+            std::printf("%-13s %8d %7.0f %7.0f %5.2f %7.0f %5.2f %7.0f %5.2f %9.1f %7.2f %7.2f %7.2f\n", row.name, cards,
                         row.read, row.filtered.listed, row.filtered.listed / row.read, row.all.listed,
                         row.all.listed / row.read, row.summary.listed, row.summary.listed / row.read, peakMiB(),
-                        open, show);
+                        open, gone, show);
             std::fflush(stdout);
         }
         QFile::remove(certPath);

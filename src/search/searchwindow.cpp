@@ -431,7 +431,10 @@ void SearchWindow::btnStampaClick()
 }
 
 // The line keeps the position of its record: that record, read afresh, is
-// the one opened, even when another record gives the same line.
+// the one opened, even when another record gives the same line. The window
+// it fills is painted before anything else happens, so the clerk sees the
+// record as soon as this window goes; closing it and freeing the list come
+// after.
 void SearchWindow::lstRecordsDoubleClick()
 {
     const qint64 position = m_model->position(selectedRow());
@@ -440,26 +443,30 @@ void SearchWindow::lstRecordsDoubleClick()
         QByteArray record;
         if (file.open() && file.read(position, &record)) {
             file.close();
-            openRecord(position, record);
+            if (ArchiveWindow *filled = openRecord(position, record))
+                filled->repaint();
         }
     }
     // Loaded or not, the window has done its work.
+    accept();
     m_model->clear();
     m_wait->hide();
-    accept();
 }
 
-void SearchWindow::openRecord(qint64 position, const QByteArray &record)
+ArchiveWindow *SearchWindow::openRecord(qint64 position, const QByteArray &record)
 {
     const QString tag = m_memory ? Text::trimmed(m_memory->text()) : QString();
     if (m_design.opening == Opening::ImportPersonalData) {
         // Only a window that takes a person copies anything.
-        if (ArchiveWindow *target = ArchiveWindow::ofKind(tag))
+        ArchiveWindow *target = ArchiveWindow::ofKind(tag);
+        if (target)
             target->fillPersonalData(Record(SchedaAnagrafica::layout, record));
-        return;
+        return target;
     }
     if (m_filterPanel && tag != m_design.fillTag)
-        return;
-    if (ArchiveWindow *target = ArchiveWindow::ofKind(m_design.fillTag))
+        return nullptr;
+    ArchiveWindow *target = ArchiveWindow::ofKind(m_design.fillTag);
+    if (target)
         target->showRecord(position, record);
+    return target;
 }

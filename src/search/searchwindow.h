@@ -10,6 +10,7 @@
 
 #include <memory>
 
+class ArchiveWindow;
 class ListModel;
 class QLabel;
 class QLineEdit;
@@ -98,7 +99,8 @@ private:
     void setBusy(bool busy);
     void stopScan();
 
-    void openRecord(qint64 position, const QByteArray &record);
+    // The archive window filled, if any.
+    ArchiveWindow *openRecord(qint64 position, const QByteArray &record);
     int selectedRow() const;
     void selectRow(int row);
     void fitItemWidth();
