@@ -376,6 +376,32 @@ std::vector<ListEntry> ListRuns::take()
     return sorted;
 }
 
+namespace {
+// Frees the lines in the order they were made, which is file order: freed
+// in list order, which to the allocator is a random one, a million lines
+// take six times as long.
+void freeInFileOrder(std::vector<ListEntry> &entries)
+{
+    if (entries.empty() || entries.front().line.isNull())
+        return;   // moved from: nothing left to free but the array
+    qint64 first = entries.front().position, last = first;
+    for (const ListEntry &e : entries) {
+        first = qMin(first, e.position);
+        last = qMax(last, e.position);
+    }
+    if (last - first < qint64(entries.size()) * 4) {
+        // Most records listed: each line put in its record's place.
+        std::vector<QByteArray> byRecord(size_t(last - first) + 1);
+        for (ListEntry &e : entries)
+            byRecord[size_t(e.position - first)] = std::move(e.line);
+        entries = {};
+        return;
+    }
+    std::sort(entries.begin(), entries.end(),
+              [](const ListEntry &a, const ListEntry &b) { return a.position < b.position; });
+}
+}
+
 void discardLater(std::vector<ListEntry> &&entries)
 {
     if (entries.empty())
@@ -389,5 +415,8 @@ void discardLater(std::vector<ListEntry> &&entries)
     }();
     Q_UNUSED(once);
     auto *doomed = new std::vector<ListEntry>(std::move(entries));
-    discarding.start([doomed] { delete doomed; });
+    discarding.start([doomed] {
+        freeInFileOrder(*doomed);
+        delete doomed;
+    });
 }
